@@ -1,0 +1,55 @@
+#pragma once
+
+#include "CliNotices.h"
+#include "Services.h"
+#include "uDataMod.h"
+
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace qv {
+class Franchise;
+}
+
+namespace qv::cli {
+
+// A command line that does not fit the usage: exit status 2 with the usage text.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const std::string& what) : std::runtime_error(what) {}
+};
+
+// Everything one run of the tool shares: the data module, the notices, the settings and the
+// regional settings, and the output streams.
+class Context {
+public:
+    Context(std::ostream& out, std::ostream& err);
+
+    std::ostream& out;
+    std::ostream& err;
+    Tdm dm;
+    CliNotices notices;
+    std::unique_ptr<Settings> settings;
+    Services services;
+
+    // A new 2010 return.
+    std::unique_ptr<Franchise> NewReturn();
+    // Fails (exit 1) when a message box reported an error, such as a missing file.
+    void CheckNoErrorShown() const;
+};
+
+// The regional settings of the environment's locale; the C and POSIX locales, and any locale the
+// system does not have, mean United States conventions.
+RegionalSettings RegionalFromEnvironment();
+
+// Runs the tool on its arguments (without the program name) and gives the exit status.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The commands, one per file.
+int CmdNew(Context& ctx, const std::vector<std::string>& args);
+int CmdShow(Context& ctx, const std::vector<std::string>& args);
+
+} // namespace qv::cli

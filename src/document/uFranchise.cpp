@@ -1,0 +1,142 @@
+#include "uFranchise.h"
+
+#include "AtomicFile.h"
+#include "ByteStream.h"
+#include "Endian.h"
+#include "Error.h"
+#include "ShortText.h"
+#include "uDataMod.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+namespace qv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kVersionOffset = 12;
+constexpr size_t kPublisherOffset = 16;
+constexpr size_t kPublisherCapacity = 21;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Delphi-style Trim: blanks and control characters off both ends.
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+} // namespace
+
+bool ReturnFileHeader::HasSignature() const {
+    return Bytes[0] == kSignature.size() &&
+           std::memcmp(&Bytes[1], kSignature.data(), kSignature.size()) == 0;
+}
+
+int32_t ReturnFileHeader::FormatVersion() const { return static_cast<int32_t>(LoadLE32(&Bytes[kVersionOffset])); }
+
+std::string ReturnFileHeader::PublisherAddress() const { return ReadShortText(&Bytes[kPublisherOffset], kPublisherCapacity); }
+
+void ReturnFileHeader::Reset() {
+    WriteShortText(&Bytes[0], kSignature.size(), kSignature);
+    StoreLE32(&Bytes[kVersionOffset], static_cast<uint32_t>(kCurrentVersion));
+    WriteShortText(&Bytes[kPublisherOffset], kPublisherCapacity, kPublisherAddress);
+}
+
+Franchise::Franchise(int year, Services& services) : services_(services) {
+    ReturnRecord& r = Record;
+    r.Set(fld::F200FBeginMonth, "January");
+    r.Set(fld::F200FEndMonth, "December");
+    r.Set(fld::SchedBFiscalYear, year);
+    std::string yearText = std::to_string(year);
+    r.Set(fld::TaxYear, yearText.size() >= 4 ? yearText.substr(2, 2) : std::string());
+    r.Set(fld::IncOklahoma, true);
+    r.Set(fld::IncOther, false);
+    r.Set(fld::F200Option1, true);
+    r.Set(fld::F200Option2, false);
+    r.Set(fld::EstimatedReturn, false);
+    r.Set(fld::AddressChange, false);
+    r.Set(fld::F200FElect, true);
+    r.Set(fld::InterestMonths, 0);
+    r.Set(fld::MMLine1, Money());
+    WholeDollars = false;
+    ReturnFileName.clear();
+    ResetHeader();
+}
+
+void Franchise::SaveToFile(const std::string& path) {
+    ReturnFileName = path;
+    AtomicFileWriter file(path);
+    // Only a header this program can read back is written.
+    if (FileHeader.FormatVersion() != ReturnFileHeader::kCurrentVersion || !FileHeader.HasSignature())
+        ResetHeader();
+    ByteWriter out(file.File());
+    out.Write(FileHeader.Bytes.data(), FileHeader.Bytes.size());
+    uint8_t length[4];
+    StoreLE32(length, static_cast<uint32_t>(ReturnRecord::kSize));
+    out.Write(length, 4);
+    out.Write(Record.Bytes.data(), Record.Bytes.size());
+    for (ScheduleTable* table : dm().FileTables())
+        Tdm::SaveTableStream(*table, out);
+    out.Flush();
+    file.Commit();
+}
+
+void Franchise::LoadFromFile(const std::string& path) {
+    ReturnFileName = path;
+    const fs::path fsPath = PathFromUtf8(path);
+    std::error_code ec;
+    if (!fs::exists(fsPath, ec)) {
+        Env().notices.Beep();
+        Env().notices.Error(msg::FileDoesNotExist(path));
+        return;
+    }
+    if (fs::is_directory(fsPath, ec))
+        throw Error(msg::Format(msg::CannotOpenFile, {path, std::strerror(EISDIR)}));
+    errno = 0;
+#ifdef _WIN32
+    FilePtr file(_wfopen(fsPath.c_str(), L"rb"));
+#else
+    FilePtr file(std::fopen(fsPath.c_str(), "rb"));
+#endif
+    if (!file)
+        throw Error(msg::Format(msg::CannotOpenFile, {path, std::strerror(errno)}));
+    const uintmax_t size = fs::file_size(fsPath, ec);
+    if (ec)
+        throw Error(msg::Format(msg::CannotOpenFile, {path, ec.message()}));
+
+    if (size <= ReturnFileHeader::kSize)
+        throw Error(std::string(msg::CouldNotReadFile));
+    ByteReader in(file.get(), size);
+    in.Read(FileHeader.Bytes.data(), FileHeader.Bytes.size());
+    if (!FileHeader.HasSignature() || FileHeader.FormatVersion() != ReturnFileHeader::kCurrentVersion)
+        throw Error(std::string(msg::UnrecognizedFileType));
+
+    uint8_t lengthBytes[4];
+    in.Read(lengthBytes, 4);
+    const int32_t recordLength = static_cast<int32_t>(LoadLE32(lengthBytes));
+    // The record holds 4,248 bytes; a length that is negative or larger cannot be read into it.
+    if (static_cast<int64_t>(recordLength) >= static_cast<int64_t>(size) || recordLength < 0 ||
+        recordLength > static_cast<int32_t>(ReturnRecord::kSize))
+        throw Error(std::string(msg::CouldNotReadFile));
+    in.Read(Record.Bytes.data(), static_cast<size_t>(recordLength));
+
+    for (ScheduleTable* table : dm().FileTables())
+        Tdm::LoadTableStream(*table, in);
+    file.reset();
+
+    if (Trimmed(Record.Get(fld::TaxYear)).empty())
+        Record.Set(fld::TaxYear, "10");
+}
+
+} // namespace qv
