@@ -65,6 +65,16 @@ public:
     // Derives every computed line from the entered ones (defined by the computation module).
     void ComputeReturn();
 
+    // Printing (defined by the print module). Both runs recompute the return and write the PDF of
+    // the forms next to the return file, under its name with the extension ".pdf"; Print Selected
+    // takes the forms chosen in its dialog.
+    void PrintAll();
+    void PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA, bool form200);
+    // The whole-dollar flag from the setting "WholeDollars" (absent: no).
+    void ReadWholeDollars();
+    // The setting "CombineSchedules" (absent: yes): the balance-sheet schedules share pages.
+    bool ReadCombineSchedules() const;
+
 private:
     Services& services_;
 };

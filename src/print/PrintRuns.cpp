@@ -1,0 +1,100 @@
+// The two print runs: Print (every form) and Print Selected (the forms chosen in the dialog).
+
+#include "Error.h"
+#include "PrintRun.h"
+#include "uFranchise.h"
+
+namespace qv {
+
+void PrintRun::SchedulesBCDWithContinuations() {
+    StampScheduleBCD();
+    PrintSubsidiariesContinued();
+    PrintAffiliatesContinued();
+    PrintCurrentDebtContinued();
+}
+
+void PrintRun::BalanceSheetWithSchedules() {
+    StampBalanceSheet();
+    if (Doc.ReadCombineSchedules()) {
+        PrintCombinedBalanceSheetSchedules();
+    } else {
+        PrintOtherCurrentAssetsSchedule();
+        PrintOtherInvestmentsSchedule();
+    }
+}
+
+void PrintRun::PrintPages(const FormSelection& forms, PageOrder order) {
+    if (order == PageOrder::PrintAll) {
+        if (forms.Form200)
+            StampForm200();
+        if (forms.MinMax)
+            StampMinMax();
+        if (forms.SchedA)
+            StampScheduleA();
+        if (forms.SchedBCD)
+            SchedulesBCDWithContinuations();
+        if (forms.BalanceSheet)
+            BalanceSheetWithSchedules();
+        if (forms.Form200F)
+            StampForm200F();
+        return;
+    }
+    if (forms.Form200)
+        StampForm200();
+    if (forms.BalanceSheet)
+        BalanceSheetWithSchedules();
+    if (forms.SchedBCD)
+        SchedulesBCDWithContinuations();
+    if (forms.SchedA)
+        StampScheduleA();
+    if (forms.MinMax)
+        StampMinMax();
+    if (forms.Form200F)
+        StampForm200F();
+}
+
+void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
+                 const std::string& pdfPath) {
+    // The writer, its documents and fonts live for this run only, and go also when a step fails.
+    PdfWriter pdf;
+    doc.ComputeReturn();
+    doc.ReadWholeDollars();
+    PrintRun run(doc, pdf);
+    run.SetUp(templatePath);
+    run.PrintPages(forms, order);
+    run.Finish(pdfPath);
+}
+
+namespace {
+
+// The PDF goes next to the return file; a return that was never saved has no place for it, and
+// writing ".pdf" into whatever folder the program runs in would only lose it.
+std::string PdfPathOrRefuse(const Franchise& doc) {
+    if (doc.ReturnFileName.empty())
+        throw Error(std::string(msg::SaveBeforePrinting));
+    return PdfPathOf(doc.ReturnFileName);
+}
+
+} // namespace
+
+void Franchise::PrintAll() {
+    const std::string pdfPath = PdfPathOrRefuse(*this);
+    PrintReturn(*this, FormSelection{}, PageOrder::PrintAll, ProgramFolder + std::string(kTemplateFileName),
+                pdfPath);
+}
+
+void Franchise::PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
+                              bool form200) {
+    const std::string pdfPath = PdfPathOrRefuse(*this);
+    FormSelection forms;
+    forms.BalanceSheet = balanceSheet;
+    forms.SchedBCD = schedBCD;
+    forms.Form200F = form200F;
+    forms.MinMax = minMax;
+    forms.SchedA = schedA;
+    forms.Form200 = form200;
+    PrintReturn(*this, forms, PageOrder::PrintSelected, ProgramFolder + std::string(kTemplateFileName),
+                pdfPath);
+}
+
+} // namespace qv
