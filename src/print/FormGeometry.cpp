@@ -23,7 +23,9 @@ constexpr int16_t kPosDollarsCents[] = {1, 2, 3, 4, 5, 7, 8};
 // An employer identification number "12-3456789" without its hyphen.
 constexpr int16_t kPosFein[] = {1, 2, 4, 5, 6, 7, 8, 9, 10};
 
-std::span<const int16_t> First(std::span<const int16_t> s, size_t n) { return s.first(n); }
+std::span<const int16_t> First(std::span<const int16_t> s, size_t n) {
+    return s.first(n);
+}
 
 // Employer identification number boxes of the pages.
 constexpr int16_t kFeinForm200[] = {349, 365, 381, 397, 413, 431, 447, 464, 480};
@@ -70,7 +72,9 @@ Frame Line(int left, int right, std::string_view caption = {}, bool captionBefor
     f.CaptionBefore = captionBefore;
     return f;
 }
-Frame LineBefore(int left, int right, std::string_view caption) { return Line(left, right, caption, true); }
+Frame LineBefore(int left, int right, std::string_view caption) {
+    return Line(left, right, caption, true);
+}
 
 Stamp TextAt(std::string_view item, FieldId field, int x, int y, Frame box, Value kind = Value::Text) {
     Stamp s;
@@ -185,11 +189,13 @@ PageLayout Form200() {
                 kFeinHyphenForm200)});
     Add(s, Face::TimesRoman, 12, Align::Left,
         {TextAt("A. taxpayer FEIN", FieldId::FEIN, 66, 85, Cell(36, 148, "A.  Taxpayer FEIN")),
-         TextAt("B. reporting period", FieldId::ReportPeriod, 154, 85, Cell(148, 292, "B.  Reporting period")),
+         TextAt("B. reporting period", FieldId::ReportPeriod, 154, 85,
+                Cell(148, 292, "B.  Reporting period")),
          TextAt("C. due date", FieldId::DueDate, 298, 85, Cell(292, 396, "C.  Due date"), Value::ShortDate),
          TextAt("name", FieldId::CorpName, 80, 180, Line(78, 436, "Name of corporation")),
          TextAt("address", FieldId::Address, 80, 204, Line(78, 436, "Mailing address")),
-         TextAt("city, state, ZIP", FieldId::CityStateZip, 80, 228, Line(78, 436, "City, state and ZIP code")),
+         TextAt("city, state, ZIP", FieldId::CityStateZip, 80, 228,
+                Line(78, 436, "City, state and ZIP code")),
          IfYes(TextAt("K. changed name", FieldId::CorpName, 80, 662, Line(78, 314, "Name of corporation")),
                FieldId::AddressChange),
          IfYes(TextAt("K. changed address", FieldId::Address, 80, 688, Line(78, 314, "Mailing address")),
@@ -206,25 +212,28 @@ PageLayout Form200() {
     Add(s, Face::Courier, 16, Align::Left,
         {BoxRow("J. balance sheet date", Value::MMDDYY, FieldId::BalanceSheetDate, 244, {}, Prep::None,
                 First(kPos1to13, 6), kBalanceSheetDate, kDateGroups),
-         BoxRow("line 1", Value::Pattern, FieldId::F200Line1, 293, w13, Prep::Whole, kPos1to13, kF13, kCents00,
-                line("1", "Total Net Assets in Oklahoma", "Balance Sheet, line 15, column B")),
-         BoxRow("line 2", Value::Pattern, FieldId::F200Line2, 315, w13, Prep::Whole, kPos1to13, kF13, kCents00,
+         BoxRow("line 1", Value::Pattern, FieldId::F200Line1, 293, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00, line("1", "Total Net Assets in Oklahoma", "Balance Sheet, line 15, column B")),
+         BoxRow("line 2", Value::Pattern, FieldId::F200Line2, 315, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00,
                 line("2", "Total Net Assets",
                      "Balance Sheet, line 15, column A; leave blank when all assets are in Oklahoma")),
-         BoxRow("line 3", Value::Pattern, FieldId::F200Line3, 339, w13, Prep::Whole, kPos1to13, kF13, kCents00,
-                line("3", "Total Current Liabilities", "Balance Sheet, line 23")),
-         BoxRow("line 4", Value::Pattern, FieldId::F200Line4, 362, w13, Prep::Whole, First(kPos1to13, 10), kF10b,
-                kLine4Thousands,
-                line("4", "Capital Employed in Oklahoma",
-                     "line 1 less line 3, rounded up to the next $1,000; when line 2 is blank go to line 12")),
-         BoxRow("line 5", Value::Pattern, FieldId::F200Line5, 385, w13, Prep::Whole, kPos1to13, kF13, kCents00,
-                line("5", "Total Gross Business Done in Oklahoma", "Balance Sheet, line 34")),
-         BoxRow("line 6", Value::Pattern, FieldId::F200Line6, 409, w13, Prep::Whole, kPos1to13, kF13, kCents00,
+         BoxRow("line 3", Value::Pattern, FieldId::F200Line3, 339, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00, line("3", "Total Current Liabilities", "Balance Sheet, line 23")),
+         BoxRow(
+             "line 4", Value::Pattern, FieldId::F200Line4, 362, w13, Prep::Whole, First(kPos1to13, 10), kF10b,
+             kLine4Thousands,
+             line("4", "Capital Employed in Oklahoma",
+                  "line 1 less line 3, rounded up to the next $1,000; when line 2 is blank go to line 12")),
+         BoxRow("line 5", Value::Pattern, FieldId::F200Line5, 385, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00, line("5", "Total Gross Business Done in Oklahoma", "Balance Sheet, line 34")),
+         BoxRow("line 6", Value::Pattern, FieldId::F200Line6, 409, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00,
                 line("6", "Total Value of Assets and Business Done in Oklahoma", "line 1 plus line 5")),
-         BoxRow("line 7", Value::Pattern, FieldId::F200Line7, 433, w13, Prep::Whole, kPos1to13, kF13, kCents00,
-                line("7", "Total Gross Business Done", "Balance Sheet, line 33")),
-         BoxRow("line 8", Value::Pattern, FieldId::F200Line8, 457, w13, Prep::Whole, kPos1to13, kF13, kCents00,
-                line("8", "Total Value of Assets and Business Done", "line 2 plus line 7"))});
+         BoxRow("line 7", Value::Pattern, FieldId::F200Line7, 433, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00, line("7", "Total Gross Business Done", "Balance Sheet, line 33")),
+         BoxRow("line 8", Value::Pattern, FieldId::F200Line8, 457, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00, line("8", "Total Value of Assets and Business Done", "line 2 plus line 7"))});
 
     // The check marks of the head and of line 9.
     Add(s, Face::Courier, 16, Align::Left,
@@ -240,10 +249,11 @@ PageLayout Form200() {
         return LineCaption{322, 441, number, text, note};
     };
     Add(s, Face::Courier, 16, Align::Left,
-        {BoxRow("line 9", Value::PatternOfDouble, FieldId::F200Line9, 482, "0000", Prep::None, First(kPos1to13, 4),
-                kF4, kLine9Point, LineCaption{38, 136, "9", "Percentage of Oklahoma Assets", {}}),
-         BoxRow("line 10", Value::Pattern, FieldId::F200Line10, 507, w13, Prep::Whole, kPos1to13, kF13, kCents00,
-                line("10", "Value of Capital Subject to Apportionment", "line 2 less line 3")),
+        {BoxRow("line 9", Value::PatternOfDouble, FieldId::F200Line9, 482, "0000", Prep::None,
+                First(kPos1to13, 4), kF4, kLine9Point,
+                LineCaption{38, 136, "9", "Percentage of Oklahoma Assets", {}}),
+         BoxRow("line 10", Value::Pattern, FieldId::F200Line10, 507, w13, Prep::Whole, kPos1to13, kF13,
+                kCents00, line("10", "Value of Capital Subject to Apportionment", "line 2 less line 3")),
          BoxRow("line 11", Value::Pattern, FieldId::F200Line11, 529, w13, Prep::Whole, First(kPos1to13, 10),
                 First(kF13, 10), kLine11Thousands,
                 line("11", "Capital Apportioned to Oklahoma",
@@ -254,17 +264,18 @@ PageLayout Form200() {
                 First(kPos1to13, 5), First(kF7, 5), kCents00, due("13", "Registered Agents Fee", "$100.00")),
          BoxRow("line 14", Value::PatternTimes100, FieldId::F200Line14, 677, "0000000", Prep::Cents,
                 First(kPos1to13, 7), kF7, kPoint, due("14", "Interest", "1.25% of line 12 per month")),
-         BoxRow("line 15", Value::Pattern, FieldId::F200Line15, 701, "00000.00", Prep::Cents, kPosDollarsCents, kF7,
-                kPoint, due("15", "Penalty", "10% of line 12")),
-         BoxRow("line 16", Value::Pattern, FieldId::F200Line16, 723, "00000.00", Prep::Cents, First(kPos1to13, 5),
-                First(kF7, 5), kCents00, due("16", "Reinstatement Fee", "$15.00")),
-         BoxRow("line 17", Value::Pattern, FieldId::F200Line17, 746, "00000.00", Prep::Cents, kPosDollarsCents, kF7,
-                kPoint, due("17", "Previous Estimated Payment", {})),
-         BoxRow("line 18", Value::Pattern, FieldId::F200Line18, 772, "00000.00", Prep::Cents, kPosDollarsCents, kF7,
-                kPoint, due("18", "Total Due", "lines 12 to 16 less line 17"))});
+         BoxRow("line 15", Value::Pattern, FieldId::F200Line15, 701, "00000.00", Prep::Cents,
+                kPosDollarsCents, kF7, kPoint, due("15", "Penalty", "10% of line 12")),
+         BoxRow("line 16", Value::Pattern, FieldId::F200Line16, 723, "00000.00", Prep::Cents,
+                First(kPos1to13, 5), First(kF7, 5), kCents00, due("16", "Reinstatement Fee", "$15.00")),
+         BoxRow("line 17", Value::Pattern, FieldId::F200Line17, 746, "00000.00", Prep::Cents,
+                kPosDollarsCents, kF7, kPoint, due("17", "Previous Estimated Payment", {})),
+         BoxRow("line 18", Value::Pattern, FieldId::F200Line18, 772, "00000.00", Prep::Cents,
+                kPosDollarsCents, kF7, kPoint, due("18", "Total Due", "lines 12 to 16 less line 17"))});
 
     // The blank form around the values.
-    TitleBand(p, 36, "FORM 200", "OKLAHOMA ANNUAL FRANCHISE TAX RETURN", "Oklahoma Tax Commission \x95 Franchise Tax");
+    TitleBand(p, 36, "FORM 200", "OKLAHOMA ANNUAL FRANCHISE TAX RETURN",
+              "Oklahoma Tax Commission \x95 Franchise Tax");
     p.Panels.push_back({396, 63, 180, 26, 0.5, 0.92});
     Small(p, 486, 73, "FOR OFFICE USE ONLY", Align::Centre, 6);
 
@@ -291,7 +302,7 @@ PageLayout Form200() {
     p.Panels.push_back({36, 140, 404, 97, 0.5});
     Bold(p, 40, 150, "Name and mailing address of the corporation");
     p.Panels.push_back({440, 140, 136, 116, 0.5});
-    p.Paragraphs.push_back({444, 150, 128, Face::Helvetica, 6,  7,
+    p.Paragraphs.push_back({444, 150, 128, Face::Helvetica, 6, 7,
                             "Round every amount on lines 1 to 11 to whole dollars; the cents are printed. "
                             "Attach the balance sheet and Schedules A, B, C and D."});
     Small(p, 508, 214, "J. Balance sheet date", Align::Centre, 6.5);
@@ -300,8 +311,6 @@ PageLayout Form200() {
 
     // Capital employed and apportionment.
     SectionBar(p, 36, 576, 259, "COMPUTATION OF CAPITAL EMPLOYED", "Round to whole dollars");
-    Small(p, 395, 281, "Dollars", Align::Centre, 6);
-    Small(p, 539, 281, "Cents", Align::Centre, 6);
     Small(p, 155, 486, "Option 1", Align::Right, 5.5);
     Small(p, 199, 486, "Option 2", Align::Right, 5.5);
     Small(p, 226, 479, "Option 1: line 6 \xF7 line 8 (assets and business done)", Align::Left, 5.5);
@@ -309,12 +318,13 @@ PageLayout Form200() {
 
     // The tax.
     SectionBar(p, 36, 576, 539, "COMPUTATION OF FRANCHISE TAX");
-    p.Paragraphs.push_back({40, 561, 532, Face::Helvetica, 6.5, 8,
-                            "The franchise tax is $1.25 for each $1,000.00 or fraction thereof of capital employed "
-                            "in or apportioned to Oklahoma (line 4 or line 11). No tax is due when the tax computed "
-                            "is $250.00 or less; the maximum tax is $20,000.00. Interest accrues at 1.25% per month "
-                            "from the due date until paid. A return filed after the due date owes a penalty of 10% "
-                            "of the tax."});
+    p.Paragraphs.push_back(
+        {40, 561, 532, Face::Helvetica, 6.5, 8,
+         "The franchise tax is $1.25 for each $1,000.00 or fraction thereof of capital employed "
+         "in or apportioned to Oklahoma (line 4 or line 11). No tax is due when the tax computed "
+         "is $250.00 or less; the maximum tax is $20,000.00. Interest accrues at 1.25% per month "
+         "from the due date until paid. A return filed after the due date owes a penalty of 10% "
+         "of the tax."});
     Small(p, 479, 610, "Dollars", Align::Centre, 6);
     Small(p, 539, 610, "Cents", Align::Centre, 6);
 
@@ -322,10 +332,11 @@ PageLayout Form200() {
     p.Panels.push_back({36, 616, 282, 106, 0.5});
     Bold(p, 40, 626, "K.  New name or mailing address");
     Small(p, 40, 635, "Complete only when box F is marked.", Align::Left, 6);
-    p.Paragraphs.push_back({36, 736, 282, Face::Helvetica, 5.5, 6.5,
-                            "Under penalties of perjury, I declare that I have examined this return, including "
-                            "the accompanying schedules and statements, and to the best of my knowledge and belief "
-                            "it is true, correct and complete."});
+    p.Paragraphs.push_back(
+        {36, 736, 282, Face::Helvetica, 5.5, 6.5,
+         "Under penalties of perjury, I declare that I have examined this return, including "
+         "the accompanying schedules and statements, and to the best of my knowledge and belief "
+         "it is true, correct and complete."});
     p.Rules.push_back({36, 770, 196, 770});
     p.Rules.push_back({204, 770, 252, 770});
     p.Rules.push_back({260, 770, 318, 770});
@@ -346,19 +357,22 @@ PageLayout MinMax() {
 
     Add(s, Face::TimesRoman, 14, Align::Left,
         {TextAt("A. taxpayer FEIN", FieldId::FEIN, 60, 574, Cell(36, 174, "A.  Taxpayer FEIN")),
-         TextAt("B. reporting period", FieldId::ReportPeriod, 180, 574, Cell(174, 322, "B.  Reporting period")),
-         TextAt("C. due date", FieldId::DueDate, 328, 574, Cell(322, 420, "C.  Due date"), Value::ShortDate)});
+         TextAt("B. reporting period", FieldId::ReportPeriod, 180, 574,
+                Cell(174, 322, "B.  Reporting period")),
+         TextAt("C. due date", FieldId::DueDate, 328, 574, Cell(322, 420, "C.  Due date"),
+                Value::ShortDate)});
     Add(s, Face::TimesRoman, 10, Align::Left,
         {TextAt("name", FieldId::CorpName, 60, 682, Line(58, 300, "Name of corporation")),
          TextAt("address", FieldId::Address, 60, 705, Line(58, 300, "Mailing address")),
-         TextAt("city, state, ZIP", FieldId::CityStateZip, 60, 729, Line(58, 300, "City, state and ZIP code"))});
+         TextAt("city, state, ZIP", FieldId::CityStateZip, 60, 729,
+                Line(58, 300, "City, state and ZIP code"))});
     Add(s, Face::Courier, 26, Align::Left,
         {MarkAt("D. foreign corporation", 209, 604, When::Set, FieldId::MMForeignCorp),
          MarkAt("E. change", 242, 604, When::Set, FieldId::MMAddressChange),
          MarkAt("F. estimated return", 275, 604, When::Set, FieldId::MMEstimatedReturn)});
 
     auto line = [](std::string_view number, std::string_view text, std::string_view note) {
-        return LineCaption{304, 452, number, text, note};
+        return LineCaption{310, 452, number, text, note};
     };
     const std::span<const int16_t> m5 = First(kM7, 5);
     const std::span<const int16_t> p5 = First(kPos1to13, 5);
@@ -369,37 +383,44 @@ PageLayout MinMax() {
                 line("1", "Tax", "minimum or maximum")),
          BoxRow("line 2", Value::Pattern, FieldId::MMLine2, 649, "00000", Prep::Whole, p5, m5, kMinMaxCents00,
                 line("2", "Registered Agent Fee", "$100.00")),
-         BoxRow("line 3", Value::Pattern, FieldId::MMLine3, 672, "00000.00", Prep::Cents, kPosDollarsCents, kM7,
-                kMinMaxPoint, line("3", "Interest", "1.25% of line 1 per month")),
-         BoxRow("line 4", Value::Pattern, FieldId::MMLine4, 695, "00000.00", Prep::Cents, kPosDollarsCents, kM7,
-                kMinMaxPoint, line("4", "Penalty", "10% of line 1")),
+         BoxRow("line 3", Value::Pattern, FieldId::MMLine3, 672, "00000.00", Prep::Cents, kPosDollarsCents,
+                kM7, kMinMaxPoint, line("3", "Interest", "1.25% of line 1 per month")),
+         BoxRow("line 4", Value::Pattern, FieldId::MMLine4, 695, "00000.00", Prep::Cents, kPosDollarsCents,
+                kM7, kMinMaxPoint, line("4", "Penalty", "10% of line 1")),
          BoxRow("line 5", Value::Pattern, FieldId::MMLine5, 719, "00000", Prep::Whole, p5, m5, kMinMaxCents00,
                 line("5", "Reinstatement Fee", "$15.00")),
-         BoxRow("line 6", Value::Pattern, FieldId::MMLine6, 743, "00000.00", Prep::Cents, kPosDollarsCents, kM7,
-                kMinMaxPoint, line("6", "Previous Estimated Payment", {})),
-         BoxRow("line 7", Value::Pattern, FieldId::MMLine7, 768, "00000.00", Prep::Cents, kPosDollarsCents, kM7,
-                kMinMaxPoint, line("7", "Total Due", "lines 1 to 5 less line 6"))});
+         BoxRow("line 6", Value::Pattern, FieldId::MMLine6, 743, "00000.00", Prep::Cents, kPosDollarsCents,
+                kM7, kMinMaxPoint, line("6", "Previous Estimated Payment", {})),
+         BoxRow("line 7", Value::Pattern, FieldId::MMLine7, 768, "00000.00", Prep::Cents, kPosDollarsCents,
+                kM7, kMinMaxPoint, line("7", "Total Due", "lines 1 to 5 less line 6"))});
 
-    TitleBand(p, 36, "FORM 200", "MINIMUM/MAXIMUM FRANCHISE TAX RETURN", "Oklahoma Tax Commission \x95 Franchise Tax");
+    TitleBand(p, 36, "FORM 200", "MINIMUM/MAXIMUM FRANCHISE TAX RETURN",
+              "Oklahoma Tax Commission \x95 Franchise Tax");
 
     // The instructions above the return.
     SectionBar(p, 36, 576, 72, "WHO MAY FILE THIS RETURN");
     p.Paragraphs.push_back(
         {40, 96, 532, Face::TimesRoman, 10, 12.5,
-         "A corporation may file this short return instead of the full Form 200 when its franchise tax is the "
+         "A corporation may file this short return instead of the full Form 200 when its franchise tax is "
+         "the "
          "minimum or the maximum. A corporation whose capital employed in or apportioned to Oklahoma is "
-         "$200,000 or less owes no franchise tax and enters 0.00 on line 1; a corporation whose return was due "
-         "before July 1, 2006 enters the minimum tax of $10.00. A corporation whose tax computed at $1.25 for "
+         "$200,000 or less owes no franchise tax and enters 0.00 on line 1; a corporation whose return was "
+         "due "
+         "before July 1, 2006 enters the minimum tax of $10.00. A corporation whose tax computed at $1.25 "
+         "for "
          "each $1,000 of capital is $20,000 or more enters the maximum tax of $20,000.00. Every other "
          "corporation files Form 200 with its balance sheet and schedules."});
     SectionBar(p, 36, 576, 190, "LINE INSTRUCTIONS");
     p.Paragraphs.push_back(
         {40, 214, 532, Face::TimesRoman, 10, 12.5,
          "Line 1: the tax, 0.00, 10.00 or 20,000.00 as described above.  Line 2: the registered agent fee of "
-         "$100.00, if the corporation owes it.  Line 3: interest at 1.25% of line 1 for each month or part of a "
-         "month the tax is paid after the due date.  Line 4: a penalty of 10% of line 1 when the return is filed "
+         "$100.00, if the corporation owes it.  Line 3: interest at 1.25% of line 1 for each month or part "
+         "of a "
+         "month the tax is paid after the due date.  Line 4: a penalty of 10% of line 1 when the return is "
+         "filed "
          "late.  Line 5: the reinstatement fee of $15.00 for a corporation whose charter was suspended.  "
-         "Line 6: any estimated payment made earlier for this period.  Line 7: lines 1 through 5 less line 6; "
+         "Line 6: any estimated payment made earlier for this period.  Line 7: lines 1 through 5 less line "
+         "6; "
          "pay this amount with the return."});
     SectionBar(p, 36, 576, 310, "ITEMS A TO G");
     p.Paragraphs.push_back(
@@ -407,12 +428,13 @@ PageLayout MinMax() {
          "Enter the corporation's Federal Employer Identification Number in item A and again in the boxes of "
          "item G, the reporting period in item B and the due date in item C. Mark box D for a corporation "
          "organized outside Oklahoma, box E when the corporation's name or mailing address has changed "
-         "(and complete the corrected name and address on the back of this return), and box F when this is an "
+         "(and complete the corrected name and address on the back of this return), and box F when this is "
+         "an "
          "estimated return."});
-    p.Paragraphs.push_back(
-        {40, 420, 532, Face::TimesRoman, 10, 12.5,
-         "Make the remittance payable to the Oklahoma Tax Commission. Write the FEIN on the check. Keep a copy of "
-         "this return for your records."});
+    p.Paragraphs.push_back({40, 420, 532, Face::TimesRoman, 10, 12.5,
+                            "Make the remittance payable to the Oklahoma Tax Commission. Write the FEIN on "
+                            "the check. Keep a copy of "
+                            "this return for your records."});
     p.Rules.push_back({36, 540, 576, 540, 0.75, 0, true});
     Small(p, 306, 536, "Detach here and return the lower part with your remittance", Align::Centre, 6);
 
@@ -426,7 +448,7 @@ PageLayout MinMax() {
     for (auto [x, t] : {std::pair{216.8, "D"}, std::pair{249.8, "E"}, std::pair{282.8, "F"}})
         Bold(p, x, 612, t, Align::Centre, 6);
     Small(p, 395, 611, "G.  Federal Employer Identification Number", Align::Centre, 5.5);
-    p.Panels.push_back({36, 644, 268, 94, 0.5});
+    p.Panels.push_back({36, 644, 266, 94, 0.5});
     Bold(p, 40, 654, "Name and mailing address of the corporation");
     Small(p, 489, 612 - 7, "Dollars", Align::Centre, 5.5);
     Small(p, 553, 612 - 7, "Cents", Align::Centre, 5.5);
@@ -449,14 +471,16 @@ PageLayout MinMaxBack() {
 
     p.Rules.push_back({36, 18, 576, 18, 2.5});
     Bold(p, 36, 36, "FORM 200 \x95 MINIMUM/MAXIMUM FRANCHISE TAX RETURN", Align::Left, 11);
-    Small(p, 576, 36, "Back of return", Align::Right, 7);
+    Small(p, 576, 36, "2010 \x95 Back of the return", Align::Right, 7);
     p.Rules.push_back({36, 44, 576, 44, 1});
     SectionBar(p, 36, 576, 60, "BEFORE YOU MAIL THIS RETURN");
     p.Paragraphs.push_back(
         {40, 86, 532, Face::TimesRoman, 10, 12.5,
          "Make sure that the Federal Employer Identification Number is entered in items A and G, that the "
-         "reporting period and the due date are complete, and that an officer of the corporation has signed the "
-         "return. Enclose the remittance for the total due on line 7; do not send cash. A return that shows no "
+         "reporting period and the due date are complete, and that an officer of the corporation has signed "
+         "the "
+         "return. Enclose the remittance for the total due on line 7; do not send cash. A return that shows "
+         "no "
          "amount due must still be filed by the due date."});
     SectionBar(p, 36, 576, 170, "CHANGE OF NAME OR ADDRESS");
     p.Paragraphs.push_back(
@@ -483,7 +507,8 @@ PageLayout ScheduleA() {
     Add(s, Face::TimesRoman, 12, Align::Left,
         {TextAt("name", FieldId::CorpName, 82, 110, Line(80, 440, "Name of corporation")),
          TextAt("address", FieldId::Address, 82, 131, Line(80, 440, "Mailing address")),
-         TextAt("city, state, ZIP", FieldId::CityStateZip, 82, 157, Line(80, 440, "City, state and ZIP code"))});
+         TextAt("city, state, ZIP", FieldId::CityStateZip, 82, 157,
+                Line(80, 440, "City, state and ZIP code"))});
     Add(s, Face::TimesRoman, 16, Align::Left,
         {BoxRow("FEIN", Value::Chars, FieldId::FEIN, 240, {}, Prep::None, kPosFein, kFeinScheduleA,
                 kFeinHyphenScheduleA)});
@@ -497,20 +522,21 @@ PageLayout ScheduleA() {
         FieldId NameF, SsnF, AddressF, PhoneF;
         int Row1, Row2;
         int Bottom1; // the first row's cell reaches down to the second row's cell
+        int Bottom2;
     };
     static constexpr Officer kOfficers[] = {
         {"PRES.", "President: name", "President: SSN", "President: home address", "President: home phone",
-         FieldId::SchedAPresName, FieldId::SchedAPresSSN, FieldId::SchedAPresAddress, FieldId::SchedAPresPhone,
-         405, 434, 8},
+         FieldId::SchedAPresName, FieldId::SchedAPresSSN, FieldId::SchedAPresAddress,
+         FieldId::SchedAPresPhone, 405, 434, 8, 5},
         {"V. PRES.", "Vice President: name", "Vice President: SSN", "Vice President: home address",
          "Vice President: home phone", FieldId::SchedAVPName, FieldId::SchedAVPSSN, FieldId::SchedAVPAddress,
-         FieldId::SchedAVPPhone, 463, 494, 10},
+         FieldId::SchedAVPPhone, 463, 494, 10, 3},
         {"SEC.", "Secretary: name", "Secretary: SSN", "Secretary: home address", "Secretary: home phone",
-         FieldId::SchedASecName, FieldId::SchedASecSSN, FieldId::SchedASecAddress, FieldId::SchedASecPhone, 521,
-         551, 9},
+         FieldId::SchedASecName, FieldId::SchedASecSSN, FieldId::SchedASecAddress, FieldId::SchedASecPhone,
+         521, 551, 9, 6},
         {"TREAS.", "Treasurer: name", "Treasurer: SSN", "Treasurer: home address", "Treasurer: home phone",
          FieldId::SchedATreasName, FieldId::SchedATreasSSN, FieldId::SchedATreasAddress,
-         FieldId::SchedATreasPhone, 581, 610, 8},
+         FieldId::SchedATreasPhone, 581, 610, 8, 5},
     };
     for (const Officer& o : kOfficers) {
         const int top2 = o.Row1 + o.Bottom1 - o.Row2;
@@ -518,33 +544,37 @@ PageLayout ScheduleA() {
             {TextAt(o.Name, o.NameF, 74, o.Row1, Cell(70, 350, "Name", -21, o.Bottom1)),
              TextAt(o.Ssn, o.SsnF, 354, o.Row1, Cell(350, 576, "Social Security Number", -21, o.Bottom1)),
              TextAt(o.Address, o.AddressF, 74, o.Row2,
-                    Cell(70, 350, "Home address (street, city, state and ZIP code)", top2, 5)),
-             TextAt(o.Phone, o.PhoneF, 354, o.Row2, Cell(350, 576, "Home phone number", top2, 5))});
-        const double top = o.Row1 - 21, bottom = o.Row2 + 5;
+                    Cell(70, 350, "Home address (street, city, state and ZIP code)", top2, o.Bottom2)),
+             TextAt(o.Phone, o.PhoneF, 354, o.Row2, Cell(350, 576, "Home phone number", top2, o.Bottom2))});
+        const double top = o.Row1 - 21, bottom = o.Row2 + o.Bottom2;
         p.Panels.push_back({36, top, 34, bottom - top, 0.5, 0.85});
         Bold(p, 53, (top + bottom) / 2 + 2.5, o.Title, Align::Centre, 6.5);
     }
 
-    TitleBand(p, 36, "SCHEDULE A", "CORPORATE OFFICERS", "Form 200 \x95 Oklahoma Annual Franchise Tax Return");
+    TitleBand(p, 36, "SCHEDULE A", "CORPORATE OFFICERS",
+              "Form 200 \x95 Oklahoma Annual Franchise Tax Return");
     p.Panels.push_back({36, 72, 408, 92, 0.5});
     Bold(p, 40, 82, "Corporation");
     p.Panels.push_back({450, 72, 126, 92, 0.5, 0.92});
-    p.Paragraphs.push_back({456, 84, 114, Face::Helvetica, 6.5, 8,
-                            "Schedule A is part of Form 200. Attach it to the return; a return without the list "
-                            "of officers is incomplete."});
+    p.Paragraphs.push_back(
+        {456, 84, 114, Face::Helvetica, 6.5, 8,
+         "Schedule A is part of Form 200. Attach it to the return; a return without the list "
+         "of officers is incomplete."});
     p.Panels.push_back({36, 214, 540, 36, 0.5});
     Bold(p, 40, 227, "Federal Employer");
     Bold(p, 40, 236, "Identification Number");
-    p.Paragraphs.push_back({320, 226, 250, Face::Helvetica, 6.5, 8,
-                            "Enter the same number as on Form 200, item H."});
+    p.Paragraphs.push_back(
+        {320, 226, 250, Face::Helvetica, 6.5, 8, "Enter the same number as on Form 200, item H."});
     SectionBar(p, 36, 576, 330, "OFFICERS", "List the officer holding each office on the date above");
-    p.Paragraphs.push_back({40, 358, 532, Face::Helvetica, 6.5, 8,
-                            "Give each officer's full name, Social Security Number, home address and home phone "
-                            "number. An officer who holds more than one office is listed for each of them."});
-    p.Paragraphs.push_back({40, 640, 532, Face::Helvetica, 6.5, 8,
-                            "The officers are those of the corporation on the date stated above. If an office was "
-                            "vacant on that date, write \"vacant\" in the name. Attach a separate statement for "
-                            "any other officer or director the corporation wishes to report."});
+    p.Paragraphs.push_back(
+        {40, 358, 532, Face::Helvetica, 6.5, 8,
+         "Give each officer's full name, Social Security Number, home address and home phone "
+         "number. An officer who holds more than one office is listed for each of them."});
+    p.Paragraphs.push_back(
+        {40, 640, 532, Face::Helvetica, 6.5, 8,
+         "The officers are those of the corporation on the date stated above. If an office was "
+         "vacant on that date, write \"vacant\" in the name. Attach a separate statement for "
+         "any other officer or director the corporation wishes to report."});
     return p;
 }
 
@@ -560,10 +590,11 @@ PageLayout ScheduleBCD() {
         {BoxRow("FEIN", Value::Chars, FieldId::FEIN, 54, {}, Prep::None, kPosFein, kFeinScheduleBCD,
                 kFeinHyphenScheduleBCD)});
     Add(s, Face::TimesRoman, 12, Align::Left,
-        {TextAt("business structure, formation date and county", FieldId::SchedBBizStructure, 40, 190,
-                Line(38, 576,
-                     "1.  If not a corporation: the type of business structure, the date of formation and the "
-                     "county")),
+        {TextAt(
+             "business structure, formation date and county", FieldId::SchedBBizStructure, 40, 190,
+             Line(38, 576,
+                  "1.  If not a corporation: the type of business structure, the date of formation and the "
+                  "county")),
          TextAt("Oklahoma registered agent", FieldId::SchedBRegisteredAgent, 40, 220,
                 Line(38, 576, "2.  Name and address of the Oklahoma registered agent")),
          TextAt("parent company name", FieldId::SchedBParentName, 280, 234,
@@ -572,7 +603,7 @@ PageLayout ScheduleBCD() {
          TextAt("nature of business", FieldId::SchedBBizNature, 230, 263,
                 LineBefore(228, 576, "5.  Nature of business")),
          TextAt("fiscal year of the stock figures", FieldId::SchedBFiscalYear, 350, 320,
-                LineBefore(348, 394, "Capital stock issued and outstanding at the end of the fiscal year"),
+                LineBefore(348, 394, "Issued and outstanding at the end of the fiscal year"),
                 Value::WholeNumber)});
 
     // The capital stock table: the number of shares, the class printed beside it, par and book value.
@@ -587,11 +618,11 @@ PageLayout ScheduleBCD() {
          FieldId::SchedBAuthCommonBook, "authorized common: shares", "authorized common: par value",
          "authorized common: book value"},
         {"Authorized: first preferred", 307, FieldId::SchedBAuthPrefShares, FieldId::SchedBAuthPrefPar,
-         FieldId::SchedBAuthPrefBook, "authorized first preferred: shares", "authorized first preferred: par value",
-         "authorized first preferred: book value"},
-        {"Issued and outstanding: common", 334, FieldId::SchedBIssuedCommonShares, FieldId::SchedBIssuedCommonPar,
-         FieldId::SchedBIssuedCommonBook, "issued common: shares", "issued common: par value",
-         "issued common: book value"},
+         FieldId::SchedBAuthPrefBook, "authorized first preferred: shares",
+         "authorized first preferred: par value", "authorized first preferred: book value"},
+        {"Issued and outstanding: common", 334, FieldId::SchedBIssuedCommonShares,
+         FieldId::SchedBIssuedCommonPar, FieldId::SchedBIssuedCommonBook, "issued common: shares",
+         "issued common: par value", "issued common: book value"},
         {"Issued and outstanding: first preferred", 348, FieldId::SchedBIssuedPrefShares,
          FieldId::SchedBIssuedPrefPar, FieldId::SchedBIssuedPrefBook, "issued first preferred: shares",
          "issued first preferred: par value", "issued first preferred: book value"},
@@ -610,10 +641,12 @@ PageLayout ScheduleBCD() {
 
     // Schedule C, subsidiaries and affiliates; Schedule D, current debt.
     static constexpr int kSubRows[] = {446, 458, 470, 482, 495};
-    static constexpr FieldId kSubName[] = {FieldId::SchedCSub1Name, FieldId::SchedCSub2Name, FieldId::SchedCSub3Name,
-                                           FieldId::SchedCSub4Name, FieldId::SchedCSub5Name};
-    static constexpr FieldId kSubFein[] = {FieldId::SchedCSub1FEIN, FieldId::SchedCSub2FEIN, FieldId::SchedCSub3FEIN,
-                                           FieldId::SchedCSub4FEIN, FieldId::SchedCSub5FEIN};
+    static constexpr FieldId kSubName[] = {FieldId::SchedCSub1Name, FieldId::SchedCSub2Name,
+                                           FieldId::SchedCSub3Name, FieldId::SchedCSub4Name,
+                                           FieldId::SchedCSub5Name};
+    static constexpr FieldId kSubFein[] = {FieldId::SchedCSub1FEIN, FieldId::SchedCSub2FEIN,
+                                           FieldId::SchedCSub3FEIN, FieldId::SchedCSub4FEIN,
+                                           FieldId::SchedCSub5FEIN};
     static constexpr FieldId kSubPct[] = {FieldId::SchedCSub1PctOwned, FieldId::SchedCSub2PctOwned,
                                           FieldId::SchedCSub3PctOwned, FieldId::SchedCSub4PctOwned,
                                           FieldId::SchedCSub5PctOwned};
@@ -631,10 +664,10 @@ PageLayout ScheduleBCD() {
                     Value::DoubleAmount)});
     }
     static constexpr int kAffRows[] = {542, 554, 566, 579};
-    static constexpr FieldId kAffName[] = {FieldId::SchedCAff1Name, FieldId::SchedCAff2Name, FieldId::SchedCAff3Name,
-                                           FieldId::SchedCAff4Name};
-    static constexpr FieldId kAffFein[] = {FieldId::SchedCAff1FEIN, FieldId::SchedCAff2FEIN, FieldId::SchedCAff3FEIN,
-                                           FieldId::SchedCAff4FEIN};
+    static constexpr FieldId kAffName[] = {FieldId::SchedCAff1Name, FieldId::SchedCAff2Name,
+                                           FieldId::SchedCAff3Name, FieldId::SchedCAff4Name};
+    static constexpr FieldId kAffFein[] = {FieldId::SchedCAff1FEIN, FieldId::SchedCAff2FEIN,
+                                           FieldId::SchedCAff3FEIN, FieldId::SchedCAff4FEIN};
     static constexpr FieldId kAffHow[] = {FieldId::SchedCAff1HowRelated, FieldId::SchedCAff2HowRelated,
                                           FieldId::SchedCAff3HowRelated, FieldId::SchedCAff4HowRelated};
     for (size_t i = 0; i < std::size(kAffRows); ++i) {
@@ -662,9 +695,11 @@ PageLayout ScheduleBCD() {
         FieldId::SchedDDebt4OrigAmount, FieldId::SchedDDebt5OrigAmount, FieldId::SchedDDebt6OrigAmount,
         FieldId::SchedDDebt7OrigAmount, FieldId::SchedDDebt8OrigAmount, FieldId::SchedDDebt9OrigAmount};
     static constexpr FieldId kDebtDue[] = {
-        FieldId::SchedDDebt1DueWithin3Yrs, FieldId::SchedDDebt2DueWithin3Yrs, FieldId::SchedDDebt3DueWithin3Yrs,
-        FieldId::SchedDDebt4DueWithin3Yrs, FieldId::SchedDDebt5DueWithin3Yrs, FieldId::SchedDDebt6DueWithin3Yrs,
-        FieldId::SchedDDebt7DueWithin3Yrs, FieldId::SchedDDebt8DueWithin3Yrs, FieldId::SchedDDebt9DueWithin3Yrs};
+        FieldId::SchedDDebt1DueWithin3Yrs, FieldId::SchedDDebt2DueWithin3Yrs,
+        FieldId::SchedDDebt3DueWithin3Yrs, FieldId::SchedDDebt4DueWithin3Yrs,
+        FieldId::SchedDDebt5DueWithin3Yrs, FieldId::SchedDDebt6DueWithin3Yrs,
+        FieldId::SchedDDebt7DueWithin3Yrs, FieldId::SchedDDebt8DueWithin3Yrs,
+        FieldId::SchedDDebt9DueWithin3Yrs};
     for (size_t i = 0; i < std::size(kDebtRows); ++i) {
         const int y = kDebtRows[i];
         Add(s, Face::TimesRoman, 12, Align::Left,
@@ -687,23 +722,29 @@ PageLayout ScheduleBCD() {
 
     // Schedule B.
     SectionBar(p, 33, 576, 74, "SCHEDULE B \x97 GENERAL INFORMATION");
-    p.Paragraphs.push_back({38, 100, 534, Face::Helvetica, 6.5, 8,
-                            "Answer every question. A corporation that is a subsidiary of another corporation names "
-                            "its parent in question 3 and the percentage of its stock the parent owns in question "
-                            "4. Book value is the number of shares times the par value of each share."});
-    Small(p, 38, 277, "6.  Capital stock", Align::Left, 6.5);
+    p.Paragraphs.push_back(
+        {38, 140, 534, Face::Helvetica, 6.5, 8,
+         "Answer every question. A corporation that is a subsidiary of another corporation names "
+         "its parent in question 3 and the percentage of its stock the parent owns in question "
+         "4. Book value is the number of shares times the par value of each share."});
+    Small(p, 38, 269, "6.  Capital stock", Align::Left, 6.5);
     for (auto [x, t] : {std::pair{107.0, "Number of shares"}, std::pair{286.0, "Class of stock"},
                         std::pair{431.0, "Par value of each share"}, std::pair{521.0, "Book value"}})
         Bold(p, x, 277, t, Align::Centre, 6);
     p.Rules.push_back({38, 279.5, 576, 279.5});
-    for (double x : {176.0, 396.0, 466.0})
-        p.Rules.push_back({x, 268, x, 348});
+    // The fiscal year's row runs across the table.
+    for (double x : {176.0, 396.0, 466.0}) {
+        p.Rules.push_back({x, 272, x, 307});
+        p.Rules.push_back({x, 321, x, 348});
+    }
 
     // Schedule C.
     SectionBar(p, 33, 576, 372, "SCHEDULE C \x97 SUBSIDIARIES AND AFFILIATES");
-    Bold(p, 35, 397, "Subsidiaries", Align::Left, 7);
-    Small(p, 90, 397, "corporations of which the taxpayer owns 50% or more of the voting stock; attach a "
-                      "schedule for more than five", Align::Left, 6);
+    Bold(p, 35, 410, "Subsidiaries", Align::Left, 7);
+    Small(p, 90, 410,
+          "corporations of which the taxpayer owns 50% or more of the voting stock; attach a "
+          "schedule for more than five",
+          Align::Left, 6);
     for (auto [x, t] : {std::pair{114.0, "Name of subsidiary"}, std::pair{243.0, "FEIN"},
                         std::pair{338.0, "Percentage owned"}, std::pair{481.0, "Financial investment"}})
         Bold(p, x, 430, t, Align::Centre, 6.5);
@@ -711,18 +752,21 @@ PageLayout ScheduleBCD() {
     for (double x : {196.0, 290.0, 386.0})
         p.Rules.push_back({x, 420, x, 495});
     Bold(p, 35, 510, "Affiliates", Align::Left, 7);
-    Small(p, 80, 510, "corporations under common ownership or control with the taxpayer; attach a schedule for "
-                      "more than four", Align::Left, 6);
-    for (auto [x, t] : {std::pair{114.0, "Name of affiliate"}, std::pair{253.0, "FEIN"},
-                        std::pair{443.0, "How related"}})
+    Small(p, 80, 510,
+          "corporations under common ownership or control with the taxpayer; attach a schedule for "
+          "more than four",
+          Align::Left, 6);
+    for (auto [x, t] :
+         {std::pair{114.0, "Name of affiliate"}, std::pair{253.0, "FEIN"}, std::pair{443.0, "How related"}})
         Bold(p, x, 527, t, Align::Centre, 6.5);
     p.Rules.push_back({33, 530, 576, 530});
     for (double x : {196.0, 310.0})
         p.Rules.push_back({x, 517, x, 579});
 
     // Schedule D.
-    SectionBar(p, 33, 576, 592, "SCHEDULE D \x97 CURRENT DEBT",
-               "Indebtedness payable within three years of its issuance; attach a schedule for more than nine");
+    SectionBar(
+        p, 33, 576, 592, "SCHEDULE D \x97 CURRENT DEBT",
+        "Indebtedness payable within three years of its issuance; attach a schedule for more than nine");
     struct Head {
         double X;
         std::string_view L1, L2;
@@ -757,79 +801,279 @@ struct BalanceLine {
 
 constexpr BalanceLine kAssets[] = {
     {"1", "Cash", {}, 176, FieldId::Bs1a, FieldId::Bs1b, true, "1 cash, A", "1 cash, B"},
-    {"2", "Notes and accounts receivable", {}, 196, FieldId::Bs2a, FieldId::Bs2b, false, "2 receivables, A",
+    {"2",
+     "Notes and accounts receivable",
+     {},
+     196,
+     FieldId::Bs2a,
+     FieldId::Bs2b,
+     false,
+     "2 receivables, A",
      "2 receivables, B"},
-    {"3", "Inventories", {}, 216, FieldId::Bs3a, FieldId::Bs3b, false, "3 inventories, A", "3 inventories, B"},
-    {"4", "Government obligations and other bonds", {}, 249, FieldId::Bs4a, FieldId::Bs4b, false,
-     "4 government obligations, A", "4 government obligations, B"},
+    {"3",
+     "Inventories",
+     {},
+     216,
+     FieldId::Bs3a,
+     FieldId::Bs3b,
+     false,
+     "3 inventories, A",
+     "3 inventories, B"},
+    {"4",
+     "Government obligations and other bonds",
+     {},
+     249,
+     FieldId::Bs4a,
+     FieldId::Bs4b,
+     false,
+     "4 government obligations, A",
+     "4 government obligations, B"},
     {"5", "Other current assets", "attach schedule", 283, FieldId::Bs5a, FieldId::Bs5b, false,
      "5 other current assets, A", "5 other current assets, B"},
     {"6", "Total current assets", "add lines 1 to 5", 317, FieldId::Bs6a, FieldId::Bs6b, true,
      "6 total current assets, A", "6 total current assets, B"},
-    {"7", "Mortgage and real estate loans", {}, 337, FieldId::Bs7a, FieldId::Bs7b, false, "7 mortgage loans, A",
+    {"7",
+     "Mortgage and real estate loans",
+     {},
+     337,
+     FieldId::Bs7a,
+     FieldId::Bs7b,
+     false,
+     "7 mortgage loans, A",
      "7 mortgage loans, B"},
     {"8", "Other investments", "attach schedule", 370, FieldId::Bs8a, FieldId::Bs8b, false,
      "8 other investments, A", "8 other investments, B"},
     {"9a", "Building", {}, 390, FieldId::Bs9aa, FieldId::Bs9ab, false, "9a buildings, A", "9a buildings, B"},
-    {"b", "less accumulated depreciation", {}, 419, FieldId::Bs9ba, FieldId::Bs9bb, false, "9b depreciation, A",
+    {"b",
+     "less accumulated depreciation",
+     {},
+     419,
+     FieldId::Bs9ba,
+     FieldId::Bs9bb,
+     false,
+     "9b depreciation, A",
      "9b depreciation, B"},
-    {"10a", "Fixed depreciable assets", {}, 439, FieldId::Bs10aa, FieldId::Bs10ab, false,
-     "10a fixed depreciable assets, A", "10a fixed depreciable assets, B"},
-    {"b", "less accumulated depreciation", {}, 468, FieldId::Bs10ba, FieldId::Bs10bb, false,
-     "10b depreciation, A", "10b depreciation, B"},
-    {"11a", "Depletable assets", {}, 488, FieldId::Bs11aa, FieldId::Bs11ab, false, "11a depletable assets, A",
+    {"10a",
+     "Fixed depreciable assets",
+     {},
+     439,
+     FieldId::Bs10aa,
+     FieldId::Bs10ab,
+     false,
+     "10a fixed depreciable assets, A",
+     "10a fixed depreciable assets, B"},
+    {"b",
+     "less accumulated depreciation",
+     {},
+     468,
+     FieldId::Bs10ba,
+     FieldId::Bs10bb,
+     false,
+     "10b depreciation, A",
+     "10b depreciation, B"},
+    {"11a",
+     "Depletable assets",
+     {},
+     488,
+     FieldId::Bs11aa,
+     FieldId::Bs11ab,
+     false,
+     "11a depletable assets, A",
      "11a depletable assets, B"},
-    {"b", "less accumulated depletion", {}, 517, FieldId::Bs11ba, FieldId::Bs11bb, false, "11b depletion, A",
+    {"b",
+     "less accumulated depletion",
+     {},
+     517,
+     FieldId::Bs11ba,
+     FieldId::Bs11bb,
+     false,
+     "11b depletion, A",
      "11b depletion, B"},
     {"12", "Land", {}, 536, FieldId::Bs12a, FieldId::Bs12b, false, "12 land, A", "12 land, B"},
-    {"13a", "Intangible assets", {}, 557, FieldId::Bs13aa, FieldId::Bs13ab, false, "13a intangible assets, A",
+    {"13a",
+     "Intangible assets",
+     {},
+     557,
+     FieldId::Bs13aa,
+     FieldId::Bs13ab,
+     false,
+     "13a intangible assets, A",
      "13a intangible assets, B"},
-    {"b", "less accumulated amortization", {}, 581, FieldId::Bs13ba, FieldId::Bs13bb, false, "13b amortization, A",
+    {"b",
+     "less accumulated amortization",
+     {},
+     581,
+     FieldId::Bs13ba,
+     FieldId::Bs13bb,
+     false,
+     "13b amortization, A",
      "13b amortization, B"},
-    {"14", "Other assets", {}, 603, FieldId::Bs14a, FieldId::Bs14b, false, "14 other assets, A",
+    {"14",
+     "Other assets",
+     {},
+     603,
+     FieldId::Bs14a,
+     FieldId::Bs14b,
+     false,
+     "14 other assets, A",
      "14 other assets, B"},
-    {"15", "Net assets", "lines 6 to 14, less lines 9b, 10b, 11b and 13b", 623, FieldId::Bs15a, FieldId::Bs15b, true,
-     "15 net assets, A", "15 net assets, B"},
-    {"16a", "from parent company", {}, 664, FieldId::Bs16aa, FieldId::Bs16ab, false, "16a from parent, A",
+    {"15", "Net assets", "lines 6 to 14, less lines 9b, 10b, 11b and 13b", 623, FieldId::Bs15a,
+     FieldId::Bs15b, true, "15 net assets, A", "15 net assets, B"},
+    {"16a",
+     "from parent company",
+     {},
+     664,
+     FieldId::Bs16aa,
+     FieldId::Bs16ab,
+     false,
+     "16a from parent, A",
      "16a from parent, B"},
-    {"b", "from subsidiary company", {}, 679, FieldId::Bs16ba, FieldId::Bs16bb, false, "16b from subsidiary, A",
+    {"b",
+     "from subsidiary company",
+     {},
+     679,
+     FieldId::Bs16ba,
+     FieldId::Bs16bb,
+     false,
+     "16b from subsidiary, A",
      "16b from subsidiary, B"},
-    {"c", "from affiliated company", {}, 693, FieldId::Bs16ca, FieldId::Bs16cb, false, "16c from affiliate, A",
+    {"c",
+     "from affiliated company",
+     {},
+     693,
+     FieldId::Bs16ca,
+     FieldId::Bs16cb,
+     false,
+     "16c from affiliate, A",
      "16c from affiliate, B"},
-    {"17", "Bank holding company stock in subsidiary bank", {}, 728, FieldId::Bs17a, FieldId::Bs17b, false,
-     "17 bank holding company stock, A", "17 bank holding company stock, B"},
-    {"18", "Total assets", "add lines 15 to 17", 744, FieldId::Bs18a, FieldId::Bs18b, true, "18 total assets, A",
+    {"17",
+     "Bank holding company stock in subsidiary bank",
+     {},
+     728,
+     FieldId::Bs17a,
+     FieldId::Bs17b,
+     false,
+     "17 bank holding company stock, A",
+     "17 bank holding company stock, B"},
+    {"18",
+     "Total assets",
+     {},
+     744,
+     FieldId::Bs18a,
+     FieldId::Bs18b,
+     true,
+     "18 total assets, A",
      "18 total assets, B"},
 };
 
 constexpr BalanceLine kLiabilities[] = {
     {"19", "Accounts payable", {}, 176, FieldId::Bs19, FieldId::Count, true, "19 accounts payable", {}},
     {"20", "Accrued payables", {}, 196, FieldId::Bs20, FieldId::Count, false, "20 accrued payables", {}},
-    {"21", "Indebtedness payable three years or less after issuance", "Schedule D", 258, FieldId::Bs21,
-     FieldId::Count, false, "21 indebtedness within three years", {}},
-    {"22", "Other current liabilities", {}, 277, FieldId::Bs22, FieldId::Count, false, "22 other current liabilities",
+    {"21",
+     "Indebtedness payable three years or less after issuance",
+     "Schedule D",
+     258,
+     FieldId::Bs21,
+     FieldId::Count,
+     false,
+     "21 indebtedness within three years",
      {}},
-    {"23", "Total current liabilities", "add lines 19 to 22", 298, FieldId::Bs23, FieldId::Count, true,
-     "23 total current liabilities", {}},
+    {"22",
+     "Other current liabilities",
+     {},
+     277,
+     FieldId::Bs22,
+     FieldId::Count,
+     false,
+     "22 other current liabilities",
+     {}},
+    {"23",
+     "Total current liabilities",
+     "add lines 19 to 22",
+     298,
+     FieldId::Bs23,
+     FieldId::Count,
+     true,
+     "23 total current liabilities",
+     {}},
     {"24a", "to parent company", {}, 344, FieldId::Bs24a, FieldId::Count, false, "24a to parent", {}},
     {"b", "to subsidiary company", {}, 358, FieldId::Bs24b, FieldId::Count, false, "24b to subsidiary", {}},
     {"c", "to affiliated company", {}, 372, FieldId::Bs24c, FieldId::Count, false, "24c to affiliate", {}},
-    {"25", "Indebtedness maturing and payable in more than three years from the date of issuance", {}, 420,
-     FieldId::Bs25, FieldId::Count, false, "25 indebtedness after three years", {}},
-    {"26", "Loans from stockholders not payable within three years", {}, 453, FieldId::Bs26, FieldId::Count, false,
-     "26 loans from stockholders", {}},
+    {"25",
+     "Indebtedness maturing and payable in more than three years from the date of issuance",
+     {},
+     420,
+     FieldId::Bs25,
+     FieldId::Count,
+     false,
+     "25 indebtedness after three years",
+     {}},
+    {"26",
+     "Loans from stockholders not payable within three years",
+     {},
+     453,
+     FieldId::Bs26,
+     FieldId::Count,
+     false,
+     "26 loans from stockholders",
+     {}},
     {"27", "Other liabilities", {}, 475, FieldId::Bs27, FieldId::Count, false, "27 other liabilities", {}},
-    {"28a", "preferred stock", "Schedule B", 508, FieldId::Bs28a, FieldId::Count, false, "28a preferred stock", {}},
-    {"b", "common stock", "Schedule B", 522, FieldId::Bs28b, FieldId::Count, false, "28b common stock", {}},
-    {"29", "Paid-in or capital surplus", {}, 557, FieldId::Bs29, FieldId::Count, false, "29 paid-in surplus", {}},
+    {"28a",
+     "Capital stock: preferred stock",
+     {},
+     508,
+     FieldId::Bs28a,
+     FieldId::Count,
+     false,
+     "28a preferred stock",
+     {}},
+    {"b", "common stock", {}, 522, FieldId::Bs28b, FieldId::Count, false, "28b common stock", {}},
+    {"29",
+     "Paid-in or capital surplus",
+     {},
+     557,
+     FieldId::Bs29,
+     FieldId::Count,
+     false,
+     "29 paid-in surplus",
+     {}},
     {"30", "Retained earnings", {}, 577, FieldId::Bs30, FieldId::Count, false, "30 retained earnings", {}},
-    {"31", "Other capital accounts", {}, 597, FieldId::Bs31, FieldId::Count, false, "31 other capital accounts", {}},
-    {"32", "Total liabilities and stockholders' equity", "add lines 23 to 31", 631, FieldId::Bs32, FieldId::Count,
-     true, "32 total liabilities and equity", {}},
-    {"33", "Total gross business done everywhere (sales and service)", "Form 200, line 7", 685, FieldId::Bs33,
-     FieldId::Count, true, "33 gross business everywhere", {}},
-    {"34", "Total gross business done in Oklahoma (sales and service)", "Form 200, line 5", 740, FieldId::Bs34,
-     FieldId::Count, true, "34 gross business in Oklahoma", {}},
+    {"31",
+     "Other capital accounts",
+     {},
+     597,
+     FieldId::Bs31,
+     FieldId::Count,
+     false,
+     "31 other capital accounts",
+     {}},
+    {"32",
+     "Total liabilities and stockholders' equity",
+     "add lines 23 to 31",
+     631,
+     FieldId::Bs32,
+     FieldId::Count,
+     true,
+     "32 total liabilities and equity",
+     {}},
+    {"33",
+     "Total gross business done everywhere (sales and service)",
+     "Form 200, line 7",
+     685,
+     FieldId::Bs33,
+     FieldId::Count,
+     true,
+     "33 gross business everywhere",
+     {}},
+    {"34",
+     "Total gross business done in Oklahoma (sales and service)",
+     "Form 200, line 5",
+     740,
+     FieldId::Bs34,
+     FieldId::Count,
+     true,
+     "34 gross business in Oklahoma",
+     {}},
 };
 
 PageLayout BalanceSheet() {
@@ -842,7 +1086,8 @@ PageLayout BalanceSheet() {
                 kFeinHyphenBalanceSheet)});
     Add(s, Face::TimesRoman, 16, Align::Left,
         {TextAt("balance sheet date", FieldId::BalanceSheetDate, 310, 91,
-                LineBefore(308, 432, "Balance sheet as of the end of the last income tax year"), Value::Date)});
+                LineBefore(308, 432, "Balance sheet as of the end of the last income tax year"),
+                Value::Date)});
     // Column A ends at 248, column B at 348, the liabilities' column at 574.
     for (const BalanceLine& l : kAssets) {
         const Value kind = l.Dollar ? Value::DollarAmount : Value::Amount;
@@ -887,12 +1132,11 @@ PageLayout BalanceSheet() {
     Small(p, 53, 650, "Inter-company receivables:", Align::Left, 7);
     Bold(p, 360, 330, "24", Align::Left, 7);
     Small(p, 375, 330, "Inter-company payables:", Align::Left, 7);
-    Bold(p, 360, 494, "28", Align::Left, 7);
-    Small(p, 375, 494, "Capital stock:", Align::Left, 7);
     p.Panels.push_back({354, 645, 222, 13, 0.5, 0.85});
     Bold(p, 358, 654.5, "GROSS BUSINESS DONE", Align::Left, 7.5);
-    Small(p, 36, 764, "Column A is the total everywhere, column B the total in Oklahoma. Round to cents; the "
-                      "program carries lines 15 and 23 to Form 200, lines 1 to 3.",
+    Small(p, 36, 764,
+          "Column A is the total everywhere, column B the total in Oklahoma. Line 15 carries to Form "
+          "200, lines 1 and 2, and line 23 to Form 200, line 3.",
           Align::Left, 6);
     return p;
 }
@@ -905,10 +1149,13 @@ PageLayout Form200F() {
     p.Page = page::Form200F;
     p.Name = "Form 200-F";
     auto& s = p.Stamps;
-    Add(s, Face::Courier, 24, Align::Left, {MarkAt("election mark", 78, 362, When::Set, FieldId::F200FElect)});
+    Add(s, Face::Courier, 24, Align::Left,
+        {MarkAt("election mark", 78, 362, When::Set, FieldId::F200FElect)});
     Add(s, Face::Courier, 12, Align::Left,
-        {TextAt("name of corporation", FieldId::CorpName, 180, 407, LineBefore(178, 560, "Name of corporation")),
-         TextAt("FEIN", FieldId::FEIN, 180, 450, LineBefore(178, 330, "Federal Employer Identification Number")),
+        {TextAt("name of corporation", FieldId::CorpName, 180, 407,
+                LineBefore(178, 560, "Name of corporation")),
+         TextAt("FEIN", FieldId::FEIN, 180, 450,
+                LineBefore(178, 330, "Federal Employer Identification Number")),
          TextAt("beginning month", FieldId::F200FBeginMonth, 180, 520,
                 Line(178, 330, "Month in which the income tax year begins")),
          TextAt("ending month", FieldId::F200FEndMonth, 430, 520,
@@ -923,27 +1170,34 @@ PageLayout Form200F() {
     SectionBar(p, 36, 576, 76, "PURPOSE OF THIS FORM");
     p.Paragraphs.push_back(
         {40, 102, 532, Face::TimesRoman, 10.5, 13,
-         "A corporation may elect to file its annual franchise tax return for the same period as its Oklahoma "
+         "A corporation may elect to file its annual franchise tax return for the same period as its "
+         "Oklahoma "
          "corporate income tax return instead of the regular franchise tax reporting period. Once made, the "
-         "election remains in effect for every later year until the corporation asks in writing to return to the "
+         "election remains in effect for every later year until the corporation asks in writing to return to "
+         "the "
          "regular period."});
     SectionBar(p, 36, 576, 176, "HOW TO MAKE THE ELECTION");
     p.Paragraphs.push_back(
         {40, 202, 532, Face::TimesRoman, 10.5, 13,
-         "Mark the box below, enter the corporation's name and Federal Employer Identification Number and the "
-         "months in which its income tax year begins and ends, and have an officer sign and date the form. File "
-         "it with the franchise tax return for the current period. The first return under the new period is due "
+         "Mark the box below, enter the corporation's name and Federal Employer Identification Number and "
+         "the "
+         "months in which its income tax year begins and ends, and have an officer sign and date the form. "
+         "File "
+         "it with the franchise tax return for the current period. The first return under the new period is "
+         "due "
          "with the corporation's income tax return for the tax year that begins after the election."});
     SectionBar(p, 36, 576, 300, "ELECTION");
-    p.Paragraphs.push_back(
-        {102, 352, 470, Face::TimesRoman, 10.5, 13,
-         "The corporation named below elects to change its franchise tax filing period so that it coincides with "
-         "the filing period of its corporate income tax return."});
+    p.Paragraphs.push_back({102, 352, 470, Face::TimesRoman, 10.5, 13,
+                            "The corporation named below elects to change its franchise tax filing period so "
+                            "that it coincides with "
+                            "the filing period of its corporate income tax return."});
     p.Panels.push_back({36, 322, 540, 350, 0.75});
     p.Rules.push_back({320, 586, 560, 586});
     Small(p, 320, 572, "Signature of officer", Align::Left, 6.5);
-    Small(p, 306, 700, "Mail this form with the franchise tax return to the Oklahoma Tax Commission, "
-                       "Franchise Tax, Oklahoma City, Oklahoma.", Align::Centre, 7);
+    Small(p, 306, 700,
+          "Mail this form with the franchise tax return to the Oklahoma Tax Commission, "
+          "Franchise Tax, Oklahoma City, Oklahoma.",
+          Align::Centre, 7);
     return p;
 }
 
@@ -954,8 +1208,8 @@ PageLayout Unused(int number) {
     PageLayout p;
     p.Page = number;
     p.Name = "not used";
-    p.Labels.push_back({kPageCentre, 396, Face::Helvetica, 9, Align::Centre,
-                        "This page is intentionally left blank.", 0.4});
+    p.Labels.push_back(
+        {kPageCentre, 396, Face::Helvetica, 9, Align::Centre, "This page is intentionally left blank.", 0.4});
     return p;
 }
 
@@ -972,8 +1226,8 @@ const std::span<const int16_t> M7 = kM7;
 
 const PageLayout& Layout(int templatePage) {
     static const std::array<PageLayout, page::Count> pages = {
-        Form200(), ScheduleA(), ScheduleBCD(), BalanceSheet(), Unused(page::Unused5),
-        Unused(page::Unused6), Form200F(), MinMax(), MinMaxBack()};
+        Form200(),  ScheduleA(), ScheduleBCD(), BalanceSheet(), Unused(page::Unused5), Unused(page::Unused6),
+        Form200F(), MinMax(),    MinMaxBack()};
     if (templatePage < 1 || templatePage > page::Count)
         throw std::out_of_range("no such template page");
     return pages[static_cast<size_t>(templatePage - 1)];
@@ -994,7 +1248,9 @@ GlyphBox DigitBox(Face face) {
     return {0.6, 0, 0.6, 0.7};
 }
 
-double InkHeight(Face face) { return DigitBox(face).InkTop; }
+double InkHeight(Face face) {
+    return DigitBox(face).InkTop;
+}
 
 BoxRowGeometry BoxCells(const Stamp& row) {
     const GlyphBox g = DigitBox(row.Font);
@@ -1080,9 +1336,9 @@ Rect MarkCell(const Stamp& mark) {
 
 Rect FrameCell(const Stamp& text) {
     const Frame& f = text.Box;
-    const double top = f.Top != 0 ? text.Y + f.Top
-                                  : Baseline(text.Y) - InkHeight(text.Font) * text.Size - 3 -
-                                        (f.Caption.empty() ? 0 : 8);
+    const double top =
+        f.Top != 0 ? text.Y + f.Top
+                   : Baseline(text.Y) - InkHeight(text.Font) * text.Size - 3 - (f.Caption.empty() ? 0 : 8);
     const double bottom = f.Bottom != 0 ? text.Y + f.Bottom : text.Y + 4;
     return {double(f.Left), top, double(f.Right), bottom};
 }

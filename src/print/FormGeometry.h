@@ -71,7 +71,9 @@ enum class Value : uint8_t {
 };
 
 // Whether a box row's value belongs to a row of boxes (StampChar per box) rather than to a point.
-constexpr bool IsBoxRow(Value v) { return v >= Value::Chars; }
+constexpr bool IsBoxRow(Value v) {
+    return v >= Value::Chars;
+}
 
 // The preparation of a zero-pattern text for its boxes.
 enum class Prep : uint8_t { None, Whole, Cents };
@@ -212,7 +214,9 @@ GlyphBox DigitBox(Face face);
 // The height of digits and capitals above the baseline, in units of the text size.
 double InkHeight(Face face);
 // The baseline of a value stamped in row y.
-constexpr double Baseline(int y) { return y - 3.0; }
+constexpr double Baseline(int y) {
+    return y - 3.0;
+}
 
 struct Separator {
     double X; // centre

@@ -152,12 +152,20 @@ void PrintRun::StampMinMax() {
         StampPage(*this, form::page::MinMaxBack);
 }
 
-void PrintRun::StampScheduleA() { StampPage(*this, form::page::ScheduleA); }
+void PrintRun::StampScheduleA() {
+    StampPage(*this, form::page::ScheduleA);
+}
 
-void PrintRun::StampScheduleBCD() { StampPage(*this, form::page::ScheduleBCD); }
+void PrintRun::StampScheduleBCD() {
+    StampPage(*this, form::page::ScheduleBCD);
+}
 
-void PrintRun::StampBalanceSheet() { StampPage(*this, form::page::BalanceSheet); }
+void PrintRun::StampBalanceSheet() {
+    StampPage(*this, form::page::BalanceSheet);
+}
 
-void PrintRun::StampForm200F() { StampPage(*this, form::page::Form200F); }
+void PrintRun::StampForm200F() {
+    StampPage(*this, form::page::Form200F);
+}
 
 } // namespace qv
