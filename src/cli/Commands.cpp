@@ -30,6 +30,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"new", CmdNew},
     {"show", CmdShow},
+    {"compute", CmdCompute},
+    {"print", CmdPrint},
 };
 
 // The name of the locale the environment asks for, as setlocale resolves LC_ALL, LC_x and LANG.

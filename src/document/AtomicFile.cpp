@@ -115,7 +115,9 @@ void AtomicFileWriter::Discard() noexcept {
 }
 
 void AtomicFileWriter::Commit() {
-    if (std::fflush(file_) != 0 || !SyncToDisk(file_)) {
+    // A write that failed earlier (a full disk, a size limit) may have left nothing in the buffer
+    // for fflush to fail on; the stream's error flag remembers it.
+    if (std::ferror(file_) != 0 || std::fflush(file_) != 0 || !SyncToDisk(file_)) {
         Discard();
         throw Error(std::string(msg::StreamWriteError));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <charconv>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,11 +18,21 @@ public:
     virtual std::optional<std::string> ReadString(std::string_view name) const = 0;
     virtual void WriteString(std::string_view name, std::string_view value) = 0;
 
+    // A yes/no value: a whole number (32-bit, as the registry's texts were read), 0 for no and any
+    // other for yes. An absent value, or a text that is not such a number (the empty text, "yes"),
+    // reads as the default.
     bool ReadBool(std::string_view name, bool defaultValue) const {
         std::optional<std::string> v = ReadString(name);
         if (!v)
             return defaultValue;
-        return *v == "1";
+        std::string_view text = *v;
+        if (!text.empty() && text[0] == '+')
+            text.remove_prefix(1);
+        long long n = 0;
+        auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+        if (ec != std::errc() || end != text.data() + text.size() || n < INT32_MIN || n > INT32_MAX)
+            return defaultValue;
+        return n != 0;
     }
     void WriteBool(std::string_view name, bool value) { WriteString(name, value ? "1" : "0"); }
 };

@@ -261,6 +261,9 @@ int PdfWriter::LoadFromFile(const std::string& path) {
     try {
         auto pdf = std::make_shared<QPDF>();
         pdf->setSuppressWarnings(true);
+        // Pages copied from this document take their content along at once, so the output never
+        // depends on the file after the copy.
+        pdf->setImmediateCopyFrom(true);
         pdf->processFile(path.c_str());
         // Resources and boxes that pages inherit from the page tree move onto the pages, so that a
         // page keeps them when it is copied on its own.
@@ -282,6 +285,8 @@ int PdfWriter::LoadFromFile(const std::string& path) {
 int PdfWriter::NewDocument() {
     auto doc = std::make_unique<Document>();
     doc->Pdf = std::make_shared<QPDF>();
+    doc->Pdf->setSuppressWarnings(true);
+    doc->Pdf->setImmediateCopyFrom(true);
     doc->Pdf->emptyPDF();
     QPDFObjectHandle page = NewPageObject(*doc->Pdf, 0, 0, 612, 792);
     doc->Pdf->addPage(page, false);
@@ -324,9 +329,14 @@ int PdfWriter::SaveToFile(const std::string& path) {
     try {
         FlushAll(*doc);
         AtomicFileWriter file(path);
+        // qpdf writes a stream it cannot read as an empty one and only warns; such a file would
+        // show blank pages, so a warning during the write fails the save.
+        const size_t warnings = doc->Pdf->numWarnings();
         QPDFWriter writer(*doc->Pdf);
         writer.setOutputFile(path.c_str(), file.File(), false);
         writer.write();
+        if (doc->Pdf->numWarnings() != warnings)
+            return 0;
         file.Commit();
         return 1;
     } catch (const std::exception&) {

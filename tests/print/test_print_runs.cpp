@@ -1,0 +1,173 @@
+#include "Error.h"
+#include "PrintFixture.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+class PrintRuns : public PrintFixture {
+protected:
+    PrintRuns() {
+        Doc->ReturnFileName = (Folder / "acme.fti").string();
+        Doc->ProgramFolder = Folder.Path().string() + "/";
+    }
+
+    // One row in every schedule table, so that every continuation printer adds its page.
+    void FillEveryTable() {
+        AddSubsidiary(Dm.tblSubsidiaries, "SUB", "73-1111111", 50, "100");
+        AddAffiliate(Dm.tblAffiliates, "AFF", "73-2222222", "SISTER");
+        AddDebt(Dm.tblCurrDebt, "BANK", "01/01/2009", "01/01/2011", "500", "500");
+        AddOtherAsset(Dm.tblOthCurrAssets, "PREPAID", "10", "5");
+        AddOtherAsset(Dm.tblOthInvest, "BONDS", "20", "10");
+    }
+
+    // What each page of the written PDF is: "T<n>" for template page n, or the schedule it holds.
+    std::vector<std::string> PageKinds() {
+        PdfText text = ReadPdfText(Folder / "acme.pdf");
+        std::vector<std::string> kinds;
+        for (int p = 1; p <= text.Pages; ++p) {
+            const std::string t = text.PageText(p);
+            std::string kind = "?";
+            const size_t label = t.find("Template page ");
+            if (label != std::string::npos)
+                kind = "T" + t.substr(label + 14, t.find(' ', label + 14) - label - 14);
+            else if (t.find("Subsidiaries Continued") != std::string::npos)
+                kind = "Subsidiaries";
+            else if (t.find("Affiliates Continued") != std::string::npos)
+                kind = "Affiliates";
+            else if (t.find("Current Debt Continued") != std::string::npos)
+                kind = "CurrentDebt";
+            else if (t.find("OKLAHOMA FRANCHISE TAX RETURN") != std::string::npos)
+                kind = "Combined";
+            else if (t.find("Other Current Assets Schedule") != std::string::npos)
+                kind = "OtherCurrentAssets";
+            else if (t.find("Other Investments Schedule") != std::string::npos)
+                kind = "OtherInvestments";
+            kinds.push_back(kind);
+        }
+        return kinds;
+    }
+
+    using Kinds = std::vector<std::string>;
+};
+
+} // namespace
+
+TEST_F(PrintRuns, PrintAllInItsOrderWithEveryContinuation) {
+    FillEveryTable();
+    Doc->PrintAll();
+    EXPECT_EQ(PageKinds(), (Kinds{"T1", "T8", "T2", "T3", "Subsidiaries", "Affiliates", "CurrentDebt", "T4",
+                                  "Combined", "T7"}));
+    EXPECT_TRUE(Notes.Errors.empty());
+    auto info = ReadPdfInfo(Folder / "acme.pdf");
+    EXPECT_EQ(info["Title"], "Okla Annual Franchise Tax Return");
+    EXPECT_EQ(info["Author"], "Ostrel Software");
+    EXPECT_EQ(info["Creator"], "Ostrel Software (www.ostrel.com)");
+}
+
+TEST_F(PrintRuns, PrintSelectedWithEveryFormGivesTheSamePagesInItsOwnOrder) {
+    FillEveryTable();
+    Doc->Record.Set(fld::MMAddressChange, true);
+    Doc->PrintSelected(true, true, true, true, true, true);
+    EXPECT_EQ(PageKinds(), (Kinds{"T1", "T4", "Combined", "T3", "Subsidiaries", "Affiliates", "CurrentDebt",
+                                  "T2", "T8", "T9", "T7"}));
+}
+
+TEST_F(PrintRuns, PrintSelectedPrintsOnlyTheChosenForms) {
+    FillEveryTable();
+    struct Case {
+        bool balanceSheet, schedBCD, form200F, minMax, schedA, form200;
+        Kinds pages;
+    };
+    const Case cases[] = {
+        {true, false, false, false, false, false, {"T4", "Combined"}},
+        {false, true, false, false, false, false, {"T3", "Subsidiaries", "Affiliates", "CurrentDebt"}},
+        {false, false, true, false, false, false, {"T7"}},
+        {false, false, false, true, false, false, {"T8"}},
+        {false, false, false, false, true, false, {"T2"}},
+        {false, false, false, false, false, true, {"T1"}},
+        {false, false, true, true, false, true, {"T1", "T8", "T7"}},
+    };
+    for (const Case& c : cases) {
+        Doc->PrintSelected(c.balanceSheet, c.schedBCD, c.form200F, c.minMax, c.schedA, c.form200);
+        EXPECT_EQ(PageKinds(), c.pages);
+    }
+}
+
+TEST_F(PrintRuns, TheBalanceSheetSchedulesFollowTheCombineSetting) {
+    FillEveryTable();
+    Store.WriteBool("CombineSchedules", false);
+    Doc->PrintSelected(true, false, false, false, false, false);
+    EXPECT_EQ(PageKinds(), (Kinds{"T4", "OtherCurrentAssets", "OtherInvestments"}));
+    Store.WriteString("CombineSchedules", "yes"); // not a number: the default, combined
+    Doc->PrintSelected(true, false, false, false, false, false);
+    EXPECT_EQ(PageKinds(), (Kinds{"T4", "Combined"}));
+}
+
+TEST_F(PrintRuns, WithEmptyTablesNoContinuationPages) {
+    Doc->PrintAll();
+    EXPECT_EQ(PageKinds(), (Kinds{"T1", "T8", "T2", "T3", "T4", "T7"}));
+}
+
+TEST_F(PrintRuns, TheRunRecomputesAndReadsTheWholeDollarSetting) {
+    Doc->Record.Set(fld::F200Line1, Money::FromDollars(999)); // stale: nothing on the balance sheet
+    Store.WriteBool("WholeDollars", true);
+    Doc->PrintSelected(false, false, false, false, false, true);
+    EXPECT_EQ(Doc->Record.Get(fld::F200Line1), Money());
+    EXPECT_TRUE(Doc->WholeDollars);
+    Store.WriteString("WholeDollars", "7");
+    Doc->WholeDollars = false;
+    Doc->PrintAll();
+    EXPECT_TRUE(Doc->WholeDollars);
+    Store.WriteString("WholeDollars", "0");
+    Doc->PrintAll();
+    EXPECT_FALSE(Doc->WholeDollars);
+}
+
+TEST_F(PrintRuns, TheWrittenFileReplacesAnEarlierOne) {
+    std::ofstream(Folder / "acme.pdf") << "an earlier print";
+    Doc->PrintAll();
+    EXPECT_EQ(ReadPdfInfo(Folder / "acme.pdf")["Pages"], "6");
+    Doc->ReturnFileName = (Folder / "acme").string(); // no extension: ".pdf" is appended
+    std::filesystem::remove(Folder / "acme.pdf");
+    Doc->PrintSelected(false, false, false, false, false, true);
+    EXPECT_EQ(ReadPdfInfo(Folder / "acme.pdf")["Pages"], "1");
+}
+
+TEST_F(PrintRuns, AReturnNeverSavedIsNotPrintedIntoTheCurrentFolder) {
+    Doc->ReturnFileName.clear();
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(Folder.Path());
+    try {
+        Doc->PrintAll();
+        ADD_FAILURE() << "printed without a file name";
+    } catch (const Error& e) {
+        EXPECT_STREQ(
+            e.what(),
+            "Please save the return before printing it: the PDF is written next to the return file.");
+    }
+    EXPECT_THROW(Doc->PrintSelected(true, true, true, true, true, true), Error);
+    std::filesystem::current_path(cwd);
+    EXPECT_FALSE(std::filesystem::exists(Folder / ".pdf"));
+    EXPECT_TRUE(Notes.Errors.empty());
+}
+
+TEST_F(PrintRuns, AMissingTemplateShowsCouldntCopyPageForEveryPageAndStillWrites) {
+    Doc->ProgramFolder = (Folder / "elsewhere").string() + "/";
+    Doc->PrintSelected(false, false, true, false, true, true);
+    EXPECT_EQ(Notes.Errors, (std::vector<std::string>(3, "Couldn't copy page")));
+    EXPECT_EQ(ReadPdfInfo(Folder / "acme.pdf")["Pages"], "3");
+}
+
+TEST_F(PrintRuns, AnOutputThatCannotBeWrittenKeepsTheEarlierFileAndSaysSo) {
+    std::filesystem::create_directory(Folder / "acme.pdf"); // as a viewer holding the file would
+    Doc->PrintAll();
+    ASSERT_EQ(Notes.Errors.size(), 1u);
+    EXPECT_EQ(Notes.Errors[0], "Could not create Adobe PDF File.  Please make sure you close \r\n"
+                               "the previous file in Adobe Reader before trying to print again.");
+    EXPECT_TRUE(std::filesystem::is_directory(Folder / "acme.pdf"));
+}
