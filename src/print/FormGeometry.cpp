@@ -311,8 +311,6 @@ PageLayout Form200() {
 
     // Capital employed and apportionment.
     SectionBar(p, 36, 576, 259, "COMPUTATION OF CAPITAL EMPLOYED", "Round to whole dollars");
-    Small(p, 395, 281, "Dollars", Align::Centre, 6);
-    Small(p, 539, 281, "Cents", Align::Centre, 6);
     Small(p, 155, 486, "Option 1", Align::Right, 5.5);
     Small(p, 199, 486, "Option 2", Align::Right, 5.5);
     Small(p, 226, 479, "Option 1: line 6 \xF7 line 8 (assets and business done)", Align::Left, 5.5);
@@ -374,7 +372,7 @@ PageLayout MinMax() {
          MarkAt("F. estimated return", 275, 604, When::Set, FieldId::MMEstimatedReturn)});
 
     auto line = [](std::string_view number, std::string_view text, std::string_view note) {
-        return LineCaption{304, 452, number, text, note};
+        return LineCaption{310, 452, number, text, note};
     };
     const std::span<const int16_t> m5 = First(kM7, 5);
     const std::span<const int16_t> p5 = First(kPos1to13, 5);
@@ -450,7 +448,7 @@ PageLayout MinMax() {
     for (auto [x, t] : {std::pair{216.8, "D"}, std::pair{249.8, "E"}, std::pair{282.8, "F"}})
         Bold(p, x, 612, t, Align::Centre, 6);
     Small(p, 395, 611, "G.  Federal Employer Identification Number", Align::Centre, 5.5);
-    p.Panels.push_back({36, 644, 268, 94, 0.5});
+    p.Panels.push_back({36, 644, 266, 94, 0.5});
     Bold(p, 40, 654, "Name and mailing address of the corporation");
     Small(p, 489, 612 - 7, "Dollars", Align::Centre, 5.5);
     Small(p, 553, 612 - 7, "Cents", Align::Centre, 5.5);
@@ -473,7 +471,7 @@ PageLayout MinMaxBack() {
 
     p.Rules.push_back({36, 18, 576, 18, 2.5});
     Bold(p, 36, 36, "FORM 200 \x95 MINIMUM/MAXIMUM FRANCHISE TAX RETURN", Align::Left, 11);
-    Small(p, 576, 36, "Back of return", Align::Right, 7);
+    Small(p, 576, 36, "2010 \x95 Back of the return", Align::Right, 7);
     p.Rules.push_back({36, 44, 576, 44, 1});
     SectionBar(p, 36, 576, 60, "BEFORE YOU MAIL THIS RETURN");
     p.Paragraphs.push_back(
@@ -524,20 +522,21 @@ PageLayout ScheduleA() {
         FieldId NameF, SsnF, AddressF, PhoneF;
         int Row1, Row2;
         int Bottom1; // the first row's cell reaches down to the second row's cell
+        int Bottom2;
     };
     static constexpr Officer kOfficers[] = {
         {"PRES.", "President: name", "President: SSN", "President: home address", "President: home phone",
          FieldId::SchedAPresName, FieldId::SchedAPresSSN, FieldId::SchedAPresAddress,
-         FieldId::SchedAPresPhone, 405, 434, 8},
+         FieldId::SchedAPresPhone, 405, 434, 8, 5},
         {"V. PRES.", "Vice President: name", "Vice President: SSN", "Vice President: home address",
          "Vice President: home phone", FieldId::SchedAVPName, FieldId::SchedAVPSSN, FieldId::SchedAVPAddress,
-         FieldId::SchedAVPPhone, 463, 494, 10},
+         FieldId::SchedAVPPhone, 463, 494, 10, 3},
         {"SEC.", "Secretary: name", "Secretary: SSN", "Secretary: home address", "Secretary: home phone",
          FieldId::SchedASecName, FieldId::SchedASecSSN, FieldId::SchedASecAddress, FieldId::SchedASecPhone,
-         521, 551, 9},
+         521, 551, 9, 6},
         {"TREAS.", "Treasurer: name", "Treasurer: SSN", "Treasurer: home address", "Treasurer: home phone",
          FieldId::SchedATreasName, FieldId::SchedATreasSSN, FieldId::SchedATreasAddress,
-         FieldId::SchedATreasPhone, 581, 610, 8},
+         FieldId::SchedATreasPhone, 581, 610, 8, 5},
     };
     for (const Officer& o : kOfficers) {
         const int top2 = o.Row1 + o.Bottom1 - o.Row2;
@@ -545,9 +544,9 @@ PageLayout ScheduleA() {
             {TextAt(o.Name, o.NameF, 74, o.Row1, Cell(70, 350, "Name", -21, o.Bottom1)),
              TextAt(o.Ssn, o.SsnF, 354, o.Row1, Cell(350, 576, "Social Security Number", -21, o.Bottom1)),
              TextAt(o.Address, o.AddressF, 74, o.Row2,
-                    Cell(70, 350, "Home address (street, city, state and ZIP code)", top2, 5)),
-             TextAt(o.Phone, o.PhoneF, 354, o.Row2, Cell(350, 576, "Home phone number", top2, 5))});
-        const double top = o.Row1 - 21, bottom = o.Row2 + 5;
+                    Cell(70, 350, "Home address (street, city, state and ZIP code)", top2, o.Bottom2)),
+             TextAt(o.Phone, o.PhoneF, 354, o.Row2, Cell(350, 576, "Home phone number", top2, o.Bottom2))});
+        const double top = o.Row1 - 21, bottom = o.Row2 + o.Bottom2;
         p.Panels.push_back({36, top, 34, bottom - top, 0.5, 0.85});
         Bold(p, 53, (top + bottom) / 2 + 2.5, o.Title, Align::Centre, 6.5);
     }
@@ -604,7 +603,7 @@ PageLayout ScheduleBCD() {
          TextAt("nature of business", FieldId::SchedBBizNature, 230, 263,
                 LineBefore(228, 576, "5.  Nature of business")),
          TextAt("fiscal year of the stock figures", FieldId::SchedBFiscalYear, 350, 320,
-                LineBefore(348, 394, "Capital stock issued and outstanding at the end of the fiscal year"),
+                LineBefore(348, 394, "Issued and outstanding at the end of the fiscal year"),
                 Value::WholeNumber)});
 
     // The capital stock table: the number of shares, the class printed beside it, par and book value.
@@ -724,22 +723,25 @@ PageLayout ScheduleBCD() {
     // Schedule B.
     SectionBar(p, 33, 576, 74, "SCHEDULE B \x97 GENERAL INFORMATION");
     p.Paragraphs.push_back(
-        {38, 100, 534, Face::Helvetica, 6.5, 8,
+        {38, 140, 534, Face::Helvetica, 6.5, 8,
          "Answer every question. A corporation that is a subsidiary of another corporation names "
          "its parent in question 3 and the percentage of its stock the parent owns in question "
          "4. Book value is the number of shares times the par value of each share."});
-    Small(p, 38, 277, "6.  Capital stock", Align::Left, 6.5);
+    Small(p, 38, 269, "6.  Capital stock", Align::Left, 6.5);
     for (auto [x, t] : {std::pair{107.0, "Number of shares"}, std::pair{286.0, "Class of stock"},
                         std::pair{431.0, "Par value of each share"}, std::pair{521.0, "Book value"}})
         Bold(p, x, 277, t, Align::Centre, 6);
     p.Rules.push_back({38, 279.5, 576, 279.5});
-    for (double x : {176.0, 396.0, 466.0})
-        p.Rules.push_back({x, 268, x, 348});
+    // The fiscal year's row runs across the table.
+    for (double x : {176.0, 396.0, 466.0}) {
+        p.Rules.push_back({x, 272, x, 307});
+        p.Rules.push_back({x, 321, x, 348});
+    }
 
     // Schedule C.
     SectionBar(p, 33, 576, 372, "SCHEDULE C \x97 SUBSIDIARIES AND AFFILIATES");
-    Bold(p, 35, 397, "Subsidiaries", Align::Left, 7);
-    Small(p, 90, 397,
+    Bold(p, 35, 410, "Subsidiaries", Align::Left, 7);
+    Small(p, 90, 410,
           "corporations of which the taxpayer owns 50% or more of the voting stock; attach a "
           "schedule for more than five",
           Align::Left, 6);
@@ -953,8 +955,15 @@ constexpr BalanceLine kAssets[] = {
      false,
      "17 bank holding company stock, A",
      "17 bank holding company stock, B"},
-    {"18", "Total assets", "add lines 15 to 17", 744, FieldId::Bs18a, FieldId::Bs18b, true,
-     "18 total assets, A", "18 total assets, B"},
+    {"18",
+     "Total assets",
+     {},
+     744,
+     FieldId::Bs18a,
+     FieldId::Bs18b,
+     true,
+     "18 total assets, A",
+     "18 total assets, B"},
 };
 
 constexpr BalanceLine kLiabilities[] = {
@@ -1010,15 +1019,15 @@ constexpr BalanceLine kLiabilities[] = {
      {}},
     {"27", "Other liabilities", {}, 475, FieldId::Bs27, FieldId::Count, false, "27 other liabilities", {}},
     {"28a",
-     "preferred stock",
-     "Schedule B",
+     "Capital stock: preferred stock",
+     {},
      508,
      FieldId::Bs28a,
      FieldId::Count,
      false,
      "28a preferred stock",
      {}},
-    {"b", "common stock", "Schedule B", 522, FieldId::Bs28b, FieldId::Count, false, "28b common stock", {}},
+    {"b", "common stock", {}, 522, FieldId::Bs28b, FieldId::Count, false, "28b common stock", {}},
     {"29",
      "Paid-in or capital surplus",
      {},
@@ -1123,13 +1132,11 @@ PageLayout BalanceSheet() {
     Small(p, 53, 650, "Inter-company receivables:", Align::Left, 7);
     Bold(p, 360, 330, "24", Align::Left, 7);
     Small(p, 375, 330, "Inter-company payables:", Align::Left, 7);
-    Bold(p, 360, 494, "28", Align::Left, 7);
-    Small(p, 375, 494, "Capital stock:", Align::Left, 7);
     p.Panels.push_back({354, 645, 222, 13, 0.5, 0.85});
     Bold(p, 358, 654.5, "GROSS BUSINESS DONE", Align::Left, 7.5);
     Small(p, 36, 764,
-          "Column A is the total everywhere, column B the total in Oklahoma. Round to cents; the "
-          "program carries lines 15 and 23 to Form 200, lines 1 to 3.",
+          "Column A is the total everywhere, column B the total in Oklahoma. Line 15 carries to Form "
+          "200, lines 1 and 2, and line 23 to Form 200, line 3.",
           Align::Left, 6);
     return p;
 }

@@ -10,7 +10,7 @@ using namespace qv::form;
 
 namespace {
 
-constexpr double kBoxLine = 0.6;  // outline of digit boxes and check boxes
+constexpr double kBoxLine = 0.6;   // outline of digit boxes and check boxes
 constexpr double kFieldLine = 0.5; // lines and cells that texts are written on
 
 // Greedy word wrap within width in the canvas's current font.
@@ -122,8 +122,8 @@ void DrawBoxRow(FormCanvas& canvas, const Stamp& row) {
         if (!pre.Boxed)
             continue;
         const Rect& r = geo.Cells[cell++];
-        const double size = std::min(12.0, (r.Bottom - r.Top) * 0.7);
-        canvas.SetFont(Face::HelveticaBold, size);
+        const double size = std::min(11.0, (r.Bottom - r.Top) * 0.65);
+        canvas.SetFont(Face::Helvetica, size);
         canvas.Text((r.Left + r.Right) / 2, digitCentre + 0.71 * size / 2, Align::Centre, pre.Text, 0);
     }
     for (const Separator& sep : geo.Separators) {
@@ -152,8 +152,8 @@ void DrawTextFrame(FormCanvas& canvas, const Stamp& text) {
                 canvas.Text(f.Left - 3, Baseline(text.Y), Align::Right, f.Caption, 0);
             } else {
                 canvas.SetFont(Face::Helvetica, 6);
-                canvas.Text(f.Left + 1, Baseline(text.Y) - InkHeight(text.Font) * text.Size - 2.5, Align::Left,
-                            f.Caption, 0);
+                canvas.Text(f.Left + 1, Baseline(text.Y) - InkHeight(text.Font) * text.Size - 2.5,
+                            Align::Left, f.Caption, 0);
             }
         }
         break;

@@ -2,7 +2,9 @@
 
 namespace qv::formgen {
 
-PdfCanvas::PdfCanvas(PdfWriter& pdf) : pdf_(pdf) { pdf_.SetOrigin(1); }
+PdfCanvas::PdfCanvas(PdfWriter& pdf) : pdf_(pdf) {
+    pdf_.SetOrigin(1);
+}
 
 void PdfCanvas::SetFont(form::Face face, double size) {
     auto it = fonts_.find(face);
@@ -12,7 +14,9 @@ void PdfCanvas::SetFont(form::Face face, double size) {
     pdf_.SetTextSize(size);
 }
 
-double PdfCanvas::TextWidth(std::string_view text) const { return pdf_.GetTextWidth(text); }
+double PdfCanvas::TextWidth(std::string_view text) const {
+    return pdf_.GetTextWidth(text);
+}
 
 void PdfCanvas::Text(double x, double y, form::Align align, std::string_view text, double gray) {
     pdf_.SetTextAlign(static_cast<int>(align));
