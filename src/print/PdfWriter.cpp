@@ -433,7 +433,10 @@ void PdfWriter::CombineLayers() {
         return;
     try {
         FlushPage(*doc, *page);
-        QPDFPageObjectHelper(page->Object).coalesceContentStreams();
+        // A page of one stream has nothing to merge; leaving it alone also spares decoding it.
+        QPDFObjectHandle contents = page->Object.getKey("/Contents");
+        if (contents.isArray() && contents.getArrayNItems() > 1)
+            QPDFPageObjectHelper(page->Object).coalesceContentStreams();
     } catch (const std::exception&) {
         // A page whose content cannot be read keeps its layers; it shows as it would have.
     }
