@@ -4,10 +4,15 @@
 
 namespace qv::cli {
 
-// fti show FILE: the return as it was read, as JSON on standard output.
+// fti show FILE [--compute]: the return as it was read (or recomputed), as JSON on standard output.
 int CmdShow(Context& ctx, const std::vector<std::string>& args) {
     std::string file;
+    bool compute = false;
     for (const std::string& a : args) {
+        if (a == "--compute") {
+            compute = true;
+            continue;
+        }
         if (!a.empty() && a[0] == '-')
             throw UsageError("unknown option '" + a + "'");
         if (!file.empty())
@@ -19,6 +24,8 @@ int CmdShow(Context& ctx, const std::vector<std::string>& args) {
     auto doc = ctx.NewReturn();
     doc->LoadFromFile(file);
     ctx.CheckNoErrorShown();
+    if (compute)
+        doc->ComputeReturn();
     ctx.out << ReturnToJson(*doc, std::nullopt);
     return 0;
 }

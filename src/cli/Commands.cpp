@@ -30,6 +30,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"new", CmdNew},
     {"show", CmdShow},
+    {"compute", CmdCompute},
 };
 
 // The name of the locale the environment asks for, as setlocale resolves LC_ALL, LC_x and LANG.

@@ -51,5 +51,6 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 // The commands, one per file.
 int CmdNew(Context& ctx, const std::vector<std::string>& args);
 int CmdShow(Context& ctx, const std::vector<std::string>& args);
+int CmdCompute(Context& ctx, const std::vector<std::string>& args);
 
 } // namespace qv::cli
