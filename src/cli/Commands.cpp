@@ -31,6 +31,7 @@ constexpr Command kCommands[] = {
     {"new", CmdNew},
     {"show", CmdShow},
     {"compute", CmdCompute},
+    {"convert", CmdConvert},
 };
 
 // The name of the locale the environment asks for, as setlocale resolves LC_ALL, LC_x and LANG.

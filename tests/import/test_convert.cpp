@@ -249,7 +249,7 @@ TEST_P(Convert, MalformedFileEndsWithItsMessageAndCopiesNothing) {
             ConvertPriorReturn(target, version, path);
             ADD_FAILURE() << c.what << ": no error";
         } catch (const Error& e) {
-            EXPECT_EQ(e.what(), c.message) << c.what;
+            EXPECT_EQ(std::string_view(e.what()), c.message) << c.what;
         }
         EXPECT_EQ(target.Record, fresh.Record) << c.what;
         EXPECT_EQ(local.dm.tblCurrDebt.RecordCount(), 1u) << c.what;
