@@ -50,14 +50,16 @@ struct PriorEdition {
 };
 
 // clang-format off
+// Shifts in the order of kCarriedBlocks: identification to Form 200-F, items D to G, the line 9
+// options, the carried texts, Schedule B to the parent's FEIN, the rest of Schedule B to the first
+// lender, the rest of Schedule D, the minimum/maximum flags.
 inline constexpr PriorEdition kPriorEditions[] = {
-    //  version, year, length,  FEIN  IncOk  Opt  CText  SchB  SchB2  SchD-dates        MM
     {1, 2004, 4048, {0, 15, 16, 24, 46, 48, kPackedScheduleD, 192}, false},
     {2, 2005, 4056, {0, 15, 16, 24, 46, 48, kPackedScheduleD, 192}, true},
-    {3, 2006, 4200, {0, 15, 16, 24, 46, 48, 48, 48}, false},
-    {4, 2007, 4216, {0,  0,  0,  8, 30, 32, 32, 32}, false},
-    {5, 2008, 4240, {0,  0,  0,  8,  8,  8,  8,  8}, false},
-    {6, 2009, 4248, {0,  0,  0,  0,  0,  0,  0,  0}, false},
+    {3, 2006, 4200, {0, 15, 16, 24, 46, 48,               48,  48}, false},
+    {4, 2007, 4216, {0,  0,  0,  8, 30, 32,               32,  32}, false},
+    {5, 2008, 4240, {0,  0,  0,  8,  8,  8,                8,   8}, false},
+    {6, 2009, 4248, {0,  0,  0,  0,  0,  0,                0,   0}, false},
 };
 // clang-format on
 
