@@ -24,7 +24,9 @@ void CliNotices::Error(std::string_view text) {
     errorShown_ = true;
 }
 
-void CliNotices::Information(std::string_view text) { err_ << text << '\n'; }
+void CliNotices::Information(std::string_view text) {
+    err_ << text << '\n';
+}
 
 Notices::Answer CliNotices::Question(std::string_view text, Buttons buttons) {
     err_ << text << '\n';

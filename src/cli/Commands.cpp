@@ -109,10 +109,13 @@ RegionalSettings RegionalFromEnvironment() {
 }
 
 Context::Context(std::ostream& o, std::ostream& e)
-    : out(o), err(e), notices(e), settings(std::make_unique<MemorySettings>()),
-      services{dm, notices, *settings, RegionalFromEnvironment()} {}
+    : out(o), err(e), notices(e),
+      settings(std::make_unique<MemorySettings>()), services{dm, notices, *settings,
+                                                             RegionalFromEnvironment()} {}
 
-std::unique_ptr<Franchise> Context::NewReturn() { return std::make_unique<Franchise>(2010, services); }
+std::unique_ptr<Franchise> Context::NewReturn() {
+    return std::make_unique<Franchise>(2010, services);
+}
 
 void Context::CheckNoErrorShown() const {
     if (notices.ErrorShown())

@@ -16,13 +16,27 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
     for (unsigned char c : utf8) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
         default:
             if (c < 0x20) {
                 static const char* hex = "0123456789abcdef";
@@ -37,7 +51,9 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
 }
 
-void AppendText(std::string& out, std::string_view cp1252) { AppendJsonString(out, Cp1252ToUtf8(cp1252)); }
+void AppendText(std::string& out, std::string_view cp1252) {
+    AppendJsonString(out, Cp1252ToUtf8(cp1252));
+}
 
 void AppendDouble(std::string& out, double v) {
     if (std::isnan(v)) {
@@ -63,13 +79,24 @@ void AppendRecord(std::string& out, const ReturnRecord& rec) {
         out += ": ";
         switch (def.Kind) {
         case FieldKind::Text:
-        case FieldKind::YesNo: AppendText(out, rec.GetText(def)); break;
-        case FieldKind::Boolean: out += std::to_string(rec.Bytes[def.Offset]); break;
-        case FieldKind::Money: AppendJsonString(out, rec.GetMoney(def).ToString(4)); break;
+        case FieldKind::YesNo:
+            AppendText(out, rec.GetText(def));
+            break;
+        case FieldKind::Boolean:
+            out += std::to_string(rec.Bytes[def.Offset]);
+            break;
+        case FieldKind::Money:
+            AppendJsonString(out, rec.GetMoney(def).ToString(4));
+            break;
         case FieldKind::Double:
-        case FieldKind::Date: AppendDouble(out, rec.GetDouble(def)); break;
-        case FieldKind::Int32: out += std::to_string(rec.GetInt32(def)); break;
-        case FieldKind::Reserved: break;
+        case FieldKind::Date:
+            AppendDouble(out, rec.GetDouble(def));
+            break;
+        case FieldKind::Int32:
+            out += std::to_string(rec.GetInt32(def));
+            break;
+        case FieldKind::Reserved:
+            break;
         }
     }
     out += "\n  }";
@@ -101,10 +128,16 @@ void AppendTable(std::string& out, const ScheduleTable& table) {
                 continue;
             }
             switch (columns[c].Type) {
-            case ColumnType::String: AppendText(out, table.TextAt(row, c)); break;
-            case ColumnType::Currency: AppendJsonString(out, table.MoneyAt(row, c).ToString(4)); break;
+            case ColumnType::String:
+                AppendText(out, table.TextAt(row, c));
+                break;
+            case ColumnType::Currency:
+                AppendJsonString(out, table.MoneyAt(row, c).ToString(4));
+                break;
             case ColumnType::Float:
-            case ColumnType::Date: AppendDouble(out, table.FloatAt(row, c)); break;
+            case ColumnType::Date:
+                AppendDouble(out, table.FloatAt(row, c));
+                break;
             }
         }
         out += "}}";

@@ -73,8 +73,10 @@ AtomicFileWriter::AtomicFileWriter(const std::string& targetUtf8) : targetUtf8_(
     std::mt19937_64 gen((uint64_t(rd()) << 32) ^ rd());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%08llx.tmp", static_cast<unsigned long long>(gen() & 0xFFFFFFFFull));
-        fs::path candidate = folder / (u8"." + target_.filename().u8string() + std::u8string(suffix, suffix + std::strlen(suffix)));
+        std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
+                      static_cast<unsigned long long>(gen() & 0xFFFFFFFFull));
+        fs::path candidate = folder / (u8"." + target_.filename().u8string() +
+                                       std::u8string(suffix, suffix + std::strlen(suffix)));
         errno = 0;
 #ifdef _WIN32
         file_ = _wfopen(candidate.c_str(), L"wbx");
@@ -96,7 +98,9 @@ AtomicFileWriter::AtomicFileWriter(const std::string& targetUtf8) : targetUtf8_(
         fs::permissions(temp_, old.permissions(), ec);
 }
 
-AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+AtomicFileWriter::~AtomicFileWriter() {
+    Discard();
+}
 
 void AtomicFileWriter::Discard() noexcept {
     if (file_ != nullptr) {

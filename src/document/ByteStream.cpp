@@ -20,7 +20,9 @@ ByteReader::ByteReader(std::FILE* file, uint64_t size) : file_(file), size_(size
     begin_ = cur_ = end_ = buffer_.data();
 }
 
-void ByteReader::Fail() { throw Error(std::string(msg::StreamReadError)); }
+void ByteReader::Fail() {
+    throw Error(std::string(msg::StreamReadError));
+}
 
 bool ByteReader::Refill() {
     if (file_ == nullptr)

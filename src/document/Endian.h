@@ -37,7 +37,9 @@ inline void StoreLE32(uint8_t* p, uint32_t v) {
         p[i] = static_cast<uint8_t>(v);
 }
 
-inline uint16_t LoadLE16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+inline uint16_t LoadLE16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
 
 inline void StoreLE16(uint8_t* p, uint16_t v) {
     p[0] = static_cast<uint8_t>(v);

@@ -13,7 +13,9 @@ constexpr int kBias = 16383;
 constexpr uint16_t kMaxExponent = 0x7FFF;
 constexpr uint64_t kTopBit = uint64_t(1) << 63;
 
-int CountLeadingZeros(uint64_t v) { return std::countl_zero(v); }
+int CountLeadingZeros(uint64_t v) {
+    return std::countl_zero(v);
+}
 
 } // namespace
 
@@ -24,7 +26,9 @@ std::array<uint8_t, 10> Extended80::ToBytes() const {
     return b;
 }
 
-Extended80 Extended80::FromBytes(const uint8_t* bytes) { return Extended80{LoadLE64(bytes), LoadLE16(bytes + 8)}; }
+Extended80 Extended80::FromBytes(const uint8_t* bytes) {
+    return Extended80{LoadLE64(bytes), LoadLE16(bytes + 8)};
+}
 
 Extended80 ExtendedFromDouble(double value) {
     uint64_t bits = std::bit_cast<uint64_t>(value);

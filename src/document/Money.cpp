@@ -46,7 +46,9 @@ std::string DigitsWithPoint(u128 magnitude, int decimals) {
     return digits;
 }
 
-u128 Magnitude(int64_t v) { return v < 0 ? u128(-(v + 1)) + 1 : u128(v); }
+u128 Magnitude(int64_t v) {
+    return v < 0 ? u128(-(v + 1)) + 1 : u128(v);
+}
 
 } // namespace
 
@@ -79,7 +81,7 @@ std::optional<Money> Money::Parse(std::string_view text) {
     }
     u128 fraction = 0; // the first four decimals
     int fractionDigits = 0;
-    int roundDigit = 0;       // the fifth decimal
+    int roundDigit = 0;         // the fifth decimal
     bool beyondNonZero = false; // any non-zero decimal after the fifth
     if (i < text.size() && text[i] == '.') {
         ++i;
@@ -180,6 +182,8 @@ Money Money::operator-(Money other) const {
     return Money(r);
 }
 
-Money Money::operator-() const { return Money() - *this; }
+Money Money::operator-() const {
+    return Money() - *this;
+}
 
 } // namespace qv

@@ -43,7 +43,9 @@ inline constexpr FieldDef kRecordFields[] = {
 inline constexpr size_t kRecordFieldCount = static_cast<size_t>(FieldId::Count);
 static_assert(std::size(kRecordFields) == kRecordFieldCount);
 
-constexpr const FieldDef& DefOf(FieldId id) { return kRecordFields[static_cast<size_t>(id)]; }
+constexpr const FieldDef& DefOf(FieldId id) {
+    return kRecordFields[static_cast<size_t>(id)];
+}
 
 // The definition of a field by its exact name, or nullptr.
 const FieldDef* FindRecordField(std::string_view name);

@@ -59,12 +59,16 @@ public:
     void SetMoney(const FieldDef& def, Money value) {
         StoreLE64(&Bytes[def.Offset], static_cast<uint64_t>(value.Units()));
     }
-    double GetDouble(const FieldDef& def) const { return std::bit_cast<double>(LoadLE64(&Bytes[def.Offset])); }
+    double GetDouble(const FieldDef& def) const {
+        return std::bit_cast<double>(LoadLE64(&Bytes[def.Offset]));
+    }
     void SetDouble(const FieldDef& def, double value) {
         StoreLE64(&Bytes[def.Offset], std::bit_cast<uint64_t>(value));
     }
     int32_t GetInt32(const FieldDef& def) const { return static_cast<int32_t>(LoadLE32(&Bytes[def.Offset])); }
-    void SetInt32(const FieldDef& def, int32_t value) { StoreLE32(&Bytes[def.Offset], static_cast<uint32_t>(value)); }
+    void SetInt32(const FieldDef& def, int32_t value) {
+        StoreLE32(&Bytes[def.Offset], static_cast<uint32_t>(value));
+    }
 
     friend bool operator==(const ReturnRecord&, const ReturnRecord&) = default;
 };

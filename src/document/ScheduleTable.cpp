@@ -64,10 +64,14 @@ Money MoneyOfDouble(double v) {
 
 std::string_view ColumnTypeName(ColumnType type) {
     switch (type) {
-    case ColumnType::String: return "String";
-    case ColumnType::Float: return "Float";
-    case ColumnType::Currency: return "Currency";
-    case ColumnType::Date: return "Date";
+    case ColumnType::String:
+        return "String";
+    case ColumnType::Float:
+        return "Float";
+    case ColumnType::Currency:
+        return "Currency";
+    case ColumnType::Date:
+        return "Date";
     }
     return "String";
 }
@@ -175,7 +179,9 @@ void ScheduleTable::Post() {
         if (v.Null)
             continue;
         switch (columns_[c].Type) {
-        case ColumnType::String: row[c] = MakeText(c, v.Text); break;
+        case ColumnType::String:
+            row[c] = MakeText(c, v.Text);
+            break;
         case ColumnType::Currency:
             row[c].Null = false;
             row[c].Int = v.Int;
@@ -245,10 +251,16 @@ ScheduleTable::PendingValue ScheduleTable::ValueOfCell(size_t row, size_t column
         return v;
     v.Null = false;
     switch (columns_[column].Type) {
-    case ColumnType::String: v.Text = std::string(TextAt(row, column)); break;
-    case ColumnType::Currency: v.Int = cell.Int; break;
+    case ColumnType::String:
+        v.Text = std::string(TextAt(row, column));
+        break;
+    case ColumnType::Currency:
+        v.Int = cell.Int;
+        break;
     case ColumnType::Float:
-    case ColumnType::Date: v.Float = cell.Float; break;
+    case ColumnType::Date:
+        v.Float = cell.Float;
+        break;
     }
     return v;
 }
@@ -269,12 +281,16 @@ bool ScheduleTable::IsNull(int column) const {
 std::string ScheduleTable::AsText(int column) const {
     if (IsNull(column))
         return std::string();
-    PendingValue v = state_ != State::Browse ? *PendingOrNull(column) : ValueOfCell(current_, static_cast<size_t>(column));
+    PendingValue v =
+        state_ != State::Browse ? *PendingOrNull(column) : ValueOfCell(current_, static_cast<size_t>(column));
     switch (columns_[static_cast<size_t>(column)].Type) {
-    case ColumnType::String: return v.Text;
-    case ColumnType::Currency: return Money::FromUnits(v.Int).ToShortString();
+    case ColumnType::String:
+        return v.Text;
+    case ColumnType::Currency:
+        return Money::FromUnits(v.Int).ToShortString();
     case ColumnType::Float:
-    case ColumnType::Date: return FloatText(v.Float);
+    case ColumnType::Date:
+        return FloatText(v.Float);
     }
     return std::string();
 }
@@ -282,12 +298,16 @@ std::string ScheduleTable::AsText(int column) const {
 Money ScheduleTable::AsMoney(int column) const {
     if (IsNull(column))
         return Money();
-    PendingValue v = state_ != State::Browse ? *PendingOrNull(column) : ValueOfCell(current_, static_cast<size_t>(column));
+    PendingValue v =
+        state_ != State::Browse ? *PendingOrNull(column) : ValueOfCell(current_, static_cast<size_t>(column));
     switch (columns_[static_cast<size_t>(column)].Type) {
-    case ColumnType::String: return v.Text.empty() ? Money() : ParseMoney(v.Text);
-    case ColumnType::Currency: return Money::FromUnits(v.Int);
+    case ColumnType::String:
+        return v.Text.empty() ? Money() : ParseMoney(v.Text);
+    case ColumnType::Currency:
+        return Money::FromUnits(v.Int);
     case ColumnType::Float:
-    case ColumnType::Date: return MoneyOfDouble(v.Float);
+    case ColumnType::Date:
+        return MoneyOfDouble(v.Float);
     }
     return Money();
 }
@@ -295,12 +315,16 @@ Money ScheduleTable::AsMoney(int column) const {
 double ScheduleTable::AsFloat(int column) const {
     if (IsNull(column))
         return 0.0;
-    PendingValue v = state_ != State::Browse ? *PendingOrNull(column) : ValueOfCell(current_, static_cast<size_t>(column));
+    PendingValue v =
+        state_ != State::Browse ? *PendingOrNull(column) : ValueOfCell(current_, static_cast<size_t>(column));
     switch (columns_[static_cast<size_t>(column)].Type) {
-    case ColumnType::String: return v.Text.empty() ? 0.0 : ParseFloat(v.Text);
-    case ColumnType::Currency: return Money::FromUnits(v.Int).ToDouble();
+    case ColumnType::String:
+        return v.Text.empty() ? 0.0 : ParseFloat(v.Text);
+    case ColumnType::Currency:
+        return Money::FromUnits(v.Int).ToDouble();
     case ColumnType::Float:
-    case ColumnType::Date: return v.Float;
+    case ColumnType::Date:
+        return v.Float;
     }
     return 0.0;
 }
@@ -344,10 +368,16 @@ void ScheduleTable::SetMoney(int column, Money value) {
     CheckColumn(column);
     PendingValue& v = pending_[static_cast<size_t>(column)];
     switch (columns_[static_cast<size_t>(column)].Type) {
-    case ColumnType::String: SetText(column, value.ToShortString()); return;
-    case ColumnType::Currency: v.Int = value.Units(); break;
+    case ColumnType::String:
+        SetText(column, value.ToShortString());
+        return;
+    case ColumnType::Currency:
+        v.Int = value.Units();
+        break;
     case ColumnType::Float:
-    case ColumnType::Date: v.Float = value.ToDouble(); break;
+    case ColumnType::Date:
+        v.Float = value.ToDouble();
+        break;
     }
     v.Null = false;
 }
@@ -357,10 +387,16 @@ void ScheduleTable::SetFloat(int column, double value) {
     CheckColumn(column);
     PendingValue& v = pending_[static_cast<size_t>(column)];
     switch (columns_[static_cast<size_t>(column)].Type) {
-    case ColumnType::String: SetText(column, FloatText(value)); return;
-    case ColumnType::Currency: v.Int = MoneyOfDouble(value).Units(); break;
+    case ColumnType::String:
+        SetText(column, FloatText(value));
+        return;
+    case ColumnType::Currency:
+        v.Int = MoneyOfDouble(value).Units();
+        break;
     case ColumnType::Float:
-    case ColumnType::Date: v.Float = value; break;
+    case ColumnType::Date:
+        v.Float = value;
+        break;
     }
     v.Null = false;
 }

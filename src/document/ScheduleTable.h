@@ -149,9 +149,9 @@ private:
 
     std::string name_;
     std::vector<ColumnDef> columns_;
-    std::vector<Cell> cells_;        // row-major, columns_.size() per row
-    std::vector<int32_t> statuses_;  // one per row
-    std::string pool_;               // the texts of String cells
+    std::vector<Cell> cells_;       // row-major, columns_.size() per row
+    std::vector<int32_t> statuses_; // one per row
+    std::string pool_;              // the texts of String cells
     size_t current_ = 0;
     bool eof_ = true;
     State state_ = State::Browse;

@@ -30,16 +30,24 @@ enum Tag : uint8_t {
 // Type numbers of the data-type header.
 int TypeNumber(ColumnType type) {
     switch (type) {
-    case ColumnType::String: return 1;
-    case ColumnType::Float: return 6;
-    case ColumnType::Currency: return 7;
-    case ColumnType::Date: return 9;
+    case ColumnType::String:
+        return 1;
+    case ColumnType::Float:
+        return 6;
+    case ColumnType::Currency:
+        return 7;
+    case ColumnType::Date:
+        return 9;
     }
     return 1;
 }
 
-[[noreturn]] void InvalidPropertyValue() { throw Error(std::string(msg::InvalidPropertyValue)); }
-[[noreturn]] void InvalidFloat() { throw Error("Invalid floating point operation"); }
+[[noreturn]] void InvalidPropertyValue() {
+    throw Error(std::string(msg::InvalidPropertyValue));
+}
+[[noreturn]] void InvalidFloat() {
+    throw Error("Invalid floating point operation");
+}
 
 class Writer {
 public:
@@ -135,9 +143,15 @@ public:
     void AppendString(std::string& out) {
         uint8_t tag = in_.ReadByte();
         switch (tag) {
-        case kString: in_.AppendTo(out, in_.ReadByte()); return;
-        case kLongString: in_.AppendTo(out, Length()); return;
-        case kUtf8String: out += Utf8ToCp1252(in_.ReadString(Length())); return;
+        case kString:
+            in_.AppendTo(out, in_.ReadByte());
+            return;
+        case kLongString:
+            in_.AppendTo(out, Length());
+            return;
+        case kUtf8String:
+            out += Utf8ToCp1252(in_.ReadString(Length()));
+            return;
         case kWideString: {
             uint64_t units = Length();
             if (units * 2 > in_.Remaining())
@@ -145,11 +159,13 @@ public:
             std::string raw = in_.ReadString(static_cast<size_t>(units * 2));
             std::u16string wide(static_cast<size_t>(units), u'\0');
             for (size_t i = 0; i < wide.size(); ++i)
-                wide[i] = static_cast<char16_t>(LoadLE16(reinterpret_cast<const uint8_t*>(raw.data()) + 2 * i));
+                wide[i] =
+                    static_cast<char16_t>(LoadLE16(reinterpret_cast<const uint8_t*>(raw.data()) + 2 * i));
             out += Utf16ToCp1252(wide);
             return;
         }
-        default: InvalidPropertyValue();
+        default:
+            InvalidPropertyValue();
         }
     }
 
@@ -188,9 +204,14 @@ private:
     int32_t IntegerOf(uint8_t tag) {
         uint8_t b[4];
         switch (tag) {
-        case kInt8: return static_cast<int8_t>(in_.ReadByte());
-        case kInt16: in_.Read(b, 2); return static_cast<int16_t>(LoadLE16(b));
-        default: in_.Read(b, 4); return static_cast<int32_t>(LoadLE32(b));
+        case kInt8:
+            return static_cast<int8_t>(in_.ReadByte());
+        case kInt16:
+            in_.Read(b, 2);
+            return static_cast<int16_t>(LoadLE16(b));
+        default:
+            in_.Read(b, 4);
+            return static_cast<int32_t>(LoadLE32(b));
         }
     }
     // A 4-byte length; a negative one can never fit in what remains.
@@ -249,10 +270,16 @@ void TableStreamFormat::Save(const ScheduleTable& table, ByteWriter& out) {
             if (null)
                 continue;
             switch (columns[col].Type) {
-            case ColumnType::String: w.String(table.TextAt(row, col)); break;
-            case ColumnType::Currency: w.Extended(ExtendedFromMoney(table.MoneyAt(row, col))); break;
+            case ColumnType::String:
+                w.String(table.TextAt(row, col));
+                break;
+            case ColumnType::Currency:
+                w.Extended(ExtendedFromMoney(table.MoneyAt(row, col)));
+                break;
             case ColumnType::Float:
-            case ColumnType::Date: w.Extended(ExtendedFromDouble(table.FloatAt(row, col))); break;
+            case ColumnType::Date:
+                w.Extended(ExtendedFromDouble(table.FloatAt(row, col)));
+                break;
             }
         }
         w.ListEnd();
@@ -282,7 +309,7 @@ void TableStreamFormat::Load(ScheduleTable& table, ByteReader& in) {
         c.Name = r.String();
         std::string typeName = r.String();
         c.Size = r.Integer();
-        r.String();  // display label
+        r.String(); // display label
         c.EditMask = r.String();
         r.Integer(); // display width
         r.Bool();    // required
@@ -344,7 +371,9 @@ void TableStreamFormat::Load(ScheduleTable& table, ByteReader& in) {
                     continue;
                 }
                 switch (c.Type) {
-                case ColumnType::String: table.PutText(r.StringView(scratch)); break;
+                case ColumnType::String:
+                    table.PutText(r.StringView(scratch));
+                    break;
                 case ColumnType::Currency: {
                     std::optional<Money> m = MoneyFromExtended(r.Number());
                     if (!m)
@@ -352,7 +381,9 @@ void TableStreamFormat::Load(ScheduleTable& table, ByteReader& in) {
                     table.PutMoney(*m);
                     break;
                 }
-                case ColumnType::Float: table.PutFloat(ExtendedToDouble(r.Number())); break;
+                case ColumnType::Float:
+                    table.PutFloat(ExtendedToDouble(r.Number()));
+                    break;
                 case ColumnType::Date: {
                     double d = ExtendedToDouble(r.Number());
                     if (d == 0.0)

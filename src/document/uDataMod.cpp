@@ -12,16 +12,23 @@ constexpr const char* kFeinMask = "00\\-0000000;1;_";
 ColumnDef Text(const char* name, int32_t size, const char* mask = "") {
     return ColumnDef{name, ColumnType::String, size, mask, ""};
 }
-ColumnDef Currency(const char* name) { return ColumnDef{name, ColumnType::Currency, 0, "", ""}; }
-ColumnDef Float(const char* name, const char* format = "") { return ColumnDef{name, ColumnType::Float, 0, "", format}; }
-ColumnDef Date(const char* name) { return ColumnDef{name, ColumnType::Date, 0, "", ""}; }
+ColumnDef Currency(const char* name) {
+    return ColumnDef{name, ColumnType::Currency, 0, "", ""};
+}
+ColumnDef Float(const char* name, const char* format = "") {
+    return ColumnDef{name, ColumnType::Float, 0, "", format};
+}
+ColumnDef Date(const char* name) {
+    return ColumnDef{name, ColumnType::Date, 0, "", ""};
+}
 
 } // namespace
 
 Tdm::Tdm()
     : tblOthCurrAssets("tblOthCurrAssets",
                        {Text("Description", 30), Currency("TotalEverywhere"), Currency("TotalOklahoma")}),
-      tblOthInvest("tblOthInvest", {Text("Description", 30), Currency("TotalEverywhere"), Currency("TotalOklahoma")}),
+      tblOthInvest("tblOthInvest",
+                   {Text("Description", 30), Currency("TotalEverywhere"), Currency("TotalOklahoma")}),
       tblSubsidiaries("tblSubsidiaries", {Text("Name", 30), Text("FEIN", 10, kFeinMask),
                                           Float("PctOwned", "0.0000"), Currency("Investment")}),
       tblAffiliates("tblAffiliates", {Text("Name", 30), Text("FEIN", 10, kFeinMask), Text("HowRelated", 50)}),
@@ -39,8 +46,12 @@ void Tdm::EmptyAll() {
         t->Empty();
 }
 
-void Tdm::SaveTableStream(const ScheduleTable& table, ByteWriter& stream) { TableStreamFormat::Save(table, stream); }
+void Tdm::SaveTableStream(const ScheduleTable& table, ByteWriter& stream) {
+    TableStreamFormat::Save(table, stream);
+}
 
-void Tdm::LoadTableStream(ScheduleTable& table, ByteReader& stream) { TableStreamFormat::Load(table, stream); }
+void Tdm::LoadTableStream(ScheduleTable& table, ByteReader& stream) {
+    TableStreamFormat::Load(table, stream);
+}
 
 } // namespace qv

@@ -39,13 +39,16 @@ std::string_view Trimmed(std::string_view s) {
 } // namespace
 
 bool ReturnFileHeader::HasSignature() const {
-    return Bytes[0] == kSignature.size() &&
-           std::memcmp(&Bytes[1], kSignature.data(), kSignature.size()) == 0;
+    return Bytes[0] == kSignature.size() && std::memcmp(&Bytes[1], kSignature.data(), kSignature.size()) == 0;
 }
 
-int32_t ReturnFileHeader::FormatVersion() const { return static_cast<int32_t>(LoadLE32(&Bytes[kVersionOffset])); }
+int32_t ReturnFileHeader::FormatVersion() const {
+    return static_cast<int32_t>(LoadLE32(&Bytes[kVersionOffset]));
+}
 
-std::string ReturnFileHeader::PublisherAddress() const { return ReadShortText(&Bytes[kPublisherOffset], kPublisherCapacity); }
+std::string ReturnFileHeader::PublisherAddress() const {
+    return ReadShortText(&Bytes[kPublisherOffset], kPublisherCapacity);
+}
 
 void ReturnFileHeader::Reset() {
     WriteShortText(&Bytes[0], kSignature.size(), kSignature);
