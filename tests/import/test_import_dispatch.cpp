@@ -187,3 +187,19 @@ TEST_F(Import, MalformedFileEndsWithItsMessageAndABlankUntitledReturn) {
         }
     }
 }
+
+// A share count whose shortest decimal form is written without an exponent and with trailing
+// zeros (19 digits) once overflowed the computation's significand.
+TEST(ImportCompute, ConvertedShareCountWithTrailingZerosIsComputedExactly) {
+    TempDir dir;
+    TestEnv env;
+    Franchise doc(2010, env.services);
+    const std::string path =
+        dir.Write("shares.fti", PriorFileBuilder(6)
+                                    .Double("SchedBAuthCommonShares", 1234567890123400000.0)
+                                    .Money("SchedBAuthCommonPar", 1)
+                                    .Bytes());
+    ImportReturn(doc, path);
+    // 1,234,567,890,123,400,000 shares at $0.0001 each.
+    EXPECT_EQ(doc.Record.Get(fld::SchedBAuthCommonBook).Units(), 1234567890123400000);
+}
