@@ -1,4 +1,7 @@
 #include "Commands.h"
+#include "Error.h"
+#include "ImportReturn.h"
+#include "InputFile.h"
 #include "ReturnJson.h"
 #include "uFranchise.h"
 
@@ -21,12 +24,16 @@ int CmdShow(Context& ctx, const std::vector<std::string>& args) {
     }
     if (file.empty())
         throw UsageError("show takes one file");
+    // Said once here; opening a missing file would say it twice, as the window's Open does.
+    if (!FileExists(file))
+        throw Error(msg::FileDoesNotExist(file));
     auto doc = ctx.NewReturn();
-    doc->LoadFromFile(file);
+    // A 2004-2009 file is converted and recomputed, as Open does; a current one is shown as read.
+    const ImportResult imported = ImportReturn(*doc, file, {.RecomputeLoaded = false});
     ctx.CheckNoErrorShown();
     if (compute)
         doc->ComputeReturn();
-    ctx.out << ReturnToJson(*doc, std::nullopt);
+    ctx.out << ReturnToJson(*doc, imported.ConvertedFrom());
     return 0;
 }
 

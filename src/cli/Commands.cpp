@@ -31,6 +31,7 @@ constexpr Command kCommands[] = {
     {"new", CmdNew},
     {"show", CmdShow},
     {"compute", CmdCompute},
+    {"convert", CmdConvert},
     {"print", CmdPrint},
 };
 

@@ -52,6 +52,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int CmdNew(Context& ctx, const std::vector<std::string>& args);
 int CmdShow(Context& ctx, const std::vector<std::string>& args);
 int CmdCompute(Context& ctx, const std::vector<std::string>& args);
+int CmdConvert(Context& ctx, const std::vector<std::string>& args);
 int CmdPrint(Context& ctx, const std::vector<std::string>& args);
 
 } // namespace qv::cli

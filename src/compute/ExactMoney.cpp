@@ -46,9 +46,12 @@ bool FitsMoney(i128 units) {
 std::optional<Decimal> ShortestDecimal(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
-    // Shortest round-trip form, for example "0.3", "1000.5", "1e+22" or "1.5e-07".
+    // Shortest round-trip digits in scientific form, for example "3e-01", "1.0005e+03" or "1.5e-07".
+    // The plain form may write a large whole number with all its exact digits instead
+    // ("1234567890123399936" rather than "1.2345678901234e+18"), which neither is the shortest
+    // decimal nor fits the significand.
     char buf[64];
-    auto written = std::to_chars(buf, buf + sizeof buf, value);
+    auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
     const char* p = buf;
     const char* end = written.ptr;
     bool negative = false;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace qv {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// A file opened for reading, with its size taken when it was opened.
+struct InputFile {
+    FilePtr File;
+    uint64_t Size = 0;
+};
+
+// True when something exists at the path (UTF-8).
+bool FileExists(const std::string& path);
+
+// Opens a file for reading, or gives nullopt when nothing exists at the path. A folder or a file
+// that cannot be opened is an error "Cannot open file "<path>". <reason>".
+std::optional<InputFile> OpenInputFile(const std::string& path);
+
+} // namespace qv

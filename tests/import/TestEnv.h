@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Notices.h"
+#include "Services.h"
+#include "Settings.h"
+#include "uDataMod.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace qv::test {
+
+// Notices that remember what the user would have been told.
+class RecordingNotices : public Notices {
+public:
+    int Beeps = 0;
+    std::vector<std::string> Errors;
+    std::vector<std::string> Informations;
+
+    void Beep() override { ++Beeps; }
+    void Error(std::string_view text) override { Errors.emplace_back(text); }
+    void Information(std::string_view text) override { Informations.emplace_back(text); }
+    Answer Question(std::string_view, Buttons) override { return Answer::No; }
+};
+
+// The program around a return document, with United States regional settings.
+struct TestEnv {
+    Tdm dm;
+    RecordingNotices notices;
+    MemorySettings settings;
+    Services services{dm, notices, settings, RegionalSettings::UnitedStates()};
+};
+
+// A folder of its own for one test, removed afterwards.
+class TempDir {
+public:
+    TempDir() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() /
+                ("qv_import_" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        const std::string path = File(name);
+        std::ofstream f(path, std::ios::binary | std::ios::trunc);
+        f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadAll(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+} // namespace qv::test
