@@ -1,5 +1,8 @@
 #include "AtomicFile.h"
 #include "Commands.h"
+#include "Error.h"
+#include "ImportReturn.h"
+#include "InputFile.h"
 #include "PrintRun.h"
 #include "SettingsStore.h"
 #include "uFranchise.h"
@@ -87,11 +90,16 @@ FormSelection ParseForms(const std::string& list) {
     }
 }
 
-// Reads the return to print. Only files of this edition for now; a 2004-2009 file is converted
-// first once the import is part of the tool (as fti show does then).
+// Reads the return to print: a current file is loaded, a 2004-2009 file converted, and either is
+// recomputed by the run, as Open and then Print do in the window.
 void LoadReturn(Context& ctx, Franchise& doc, const std::string& file) {
-    doc.LoadFromFile(file);
+    // Said once here; opening a missing file would say it twice, as the window's Open does.
+    if (!FileExists(file))
+        throw Error(msg::FileDoesNotExist(file));
+    const ImportResult imported = ImportReturn(doc, file, {.RecomputeLoaded = false});
     ctx.CheckNoErrorShown();
+    if (imported.ConvertedFrom())
+        ctx.notices.Information(ConvertedMessage(imported.EditionYear));
 }
 
 } // namespace
@@ -162,8 +170,10 @@ int CmdPrint(Context& ctx, const std::vector<std::string>& args) {
     LoadReturn(ctx, doc, file);
     if (templatePath.empty())
         templatePath = doc.ProgramFolder + std::string(kTemplateFileName);
+    // Next to the file named, also for a converted return, which has no file name of its own.
     if (out.empty())
-        out = PdfPathOf(doc.ReturnFileName);
+        out = PdfPathOf(file);
+    CheckPdfPath(file, out);
     PrintReturn(doc, forms, formsGiven ? PageOrder::PrintSelected : PageOrder::PrintAll, templatePath, out);
     ctx.CheckNoErrorShown();
     return 0;

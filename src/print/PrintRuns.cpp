@@ -69,11 +69,15 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 } // namespace
 
+void CheckPdfPath(const std::string& returnFile, const std::string& pdfPath) {
+    if (!returnFile.empty() && SameFile(returnFile, pdfPath))
+        throw Error(msg::PdfOverReturnFile(returnFile));
+}
+
 void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
                  const std::string& pdfPath) {
     // A return file that itself ends in ".pdf" would be replaced by its own print.
-    if (!doc.ReturnFileName.empty() && SameFile(doc.ReturnFileName, pdfPath))
-        throw Error(msg::PdfOverReturnFile(doc.ReturnFileName));
+    CheckPdfPath(doc.ReturnFileName, pdfPath);
     // The writer, its documents and fonts live for this run only, and go also when a step fails.
     PdfWriter pdf;
     doc.ComputeReturn();

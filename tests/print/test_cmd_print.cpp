@@ -2,6 +2,7 @@
 #include "ExampleReturn.h"
 #include "PdfReadBack.h"
 #include "PrintFixture.h"
+#include "PriorFileBuilder.h"
 #include "ScheduleTable.h"
 #include "SettingsStore.h"
 #include "uFranchise.h"
@@ -182,6 +183,19 @@ TEST_F(CmdPrint, FailuresShownAsMessagesEndWithStatusOne) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "The File " + (Folder / "missing.fti").string() + " does not exist!");
     EXPECT_FALSE(std::filesystem::exists(Folder / "missing.pdf"));
+}
+
+TEST_F(CmdPrint, APriorYearReturnIsConvertedFirstAndPrintedNextToIt) {
+    const auto prior = Folder / "old2008.fti";
+    PriorFileBuilder(5).Text("CorpName", "Prairie Holdings").Text("FEIN", "73-7654321").Write(prior.string());
+    Result r = Fti({"print", prior.string(), "--template", TestTemplate(), "--forms", "a"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(
+        r.err,
+        "Version 2008 Data has been converted, however, additional schedules could not be converted.\n");
+    PdfText text = ReadPdfText(Folder / "old2008.pdf");
+    ASSERT_EQ(text.Pages, 1);
+    EXPECT_NE(text.PageText(1).find("Prairie Holdings"), std::string::npos);
 }
 
 TEST_F(CmdPrint, TheOutputNeverReplacesTheReturn) {
