@@ -23,6 +23,7 @@ ImportResult ImportReturn(Franchise& doc, const std::string& path, ImportOptions
         doc.FileHeader = blankHeader;
         doc.ReturnFileName.clear();
     };
+    ImportResult result{ImportOutcome::Loaded, 2010};
     bool loading = false;
     try {
         const int32_t version = FranchiseID(doc.Env().notices).ReadVersion(path);
@@ -32,23 +33,26 @@ ImportResult ImportReturn(Franchise& doc, const std::string& path, ImportOptions
                 makeBlank();
                 return {ImportOutcome::Missing, 0};
             }
-            doc.ComputeReturn();
-            return {ImportOutcome::Converted, edition->Year};
+            result = {ImportOutcome::Converted, edition->Year};
+        } else {
+            const bool missing = version == -1 && !FileExists(path);
+            loading = true;
+            doc.LoadFromFile(path);
+            if (missing)
+                return {ImportOutcome::Missing, 0};
         }
-        const bool missing = version == -1 && !FileExists(path);
-        loading = true;
-        doc.LoadFromFile(path);
-        if (missing)
-            return {ImportOutcome::Missing, 0};
-        if (options.RecomputeLoaded)
-            doc.ComputeReturn();
-        return {ImportOutcome::Loaded, 2010};
     } catch (...) {
         makeBlank();
         if (loading)
             doc.dm().EmptyAll();
         throw;
     }
+    // The file has been read in full. A computation that stops (line 8 zero under Option 1, an
+    // amount out of range) is reported to the caller, but the return the user opened stays: its
+    // figures are what the user must see to mend it.
+    if (result.Outcome == ImportOutcome::Converted || options.RecomputeLoaded)
+        doc.ComputeReturn();
+    return result;
 }
 
 } // namespace qv

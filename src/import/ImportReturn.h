@@ -49,11 +49,12 @@ std::string ConvertedMessage(int editionYear);
 // has, and gives Missing; the return stays blank and carries the missing name, under which a save
 // creates the file.
 //
-// Every failure is an error with the message the user sees. `freshDoc` is then a blank return
-// again, with no file name, so that the file that failed is never the target of a later save; after
-// a failed load of a current-format file the five schedule tables are emptied too, since the loader
-// may have filled some of them from that file. The schedule tables are otherwise left to the caller:
-// a conversion keeps the rows they held (except the 2005 edition's current debts).
+// Every failure is an error with the message the user sees. A file that cannot be read leaves
+// `freshDoc` a blank return again, with no file name, so that the file that failed is never the target of a
+// later save; after a failed load of a current-format file the five schedule tables are emptied too, since
+// the loader may have filled some of them from that file. The schedule tables are otherwise left to the
+// caller: a conversion keeps the rows they held (except the 2005 edition's current debts). A computation
+// error after a complete read leaves the return as read, with its name.
 ImportResult ImportReturn(Franchise& freshDoc, const std::string& path, ImportOptions options = {});
 
 } // namespace qv

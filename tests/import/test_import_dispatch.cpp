@@ -203,3 +203,28 @@ TEST(ImportCompute, ConvertedShareCountWithTrailingZerosIsComputedExactly) {
     // 1,234,567,890,123,400,000 shares at $0.0001 each.
     EXPECT_EQ(doc.Record.Get(fld::SchedBAuthCommonBook).Units(), 1234567890123400000);
 }
+
+TEST_F(Import, AComputationErrorAfterAFullReadKeepsTheReturnAsRead) {
+    // Apportionment under Option 1 with line 8 zero: line 7 is the negative of line 2.
+    std::string path;
+    {
+        TestEnv other;
+        Franchise saved(2010, other.services);
+        saved.Record.Set(fld::CorpName, "Zero Line Eight Co");
+        saved.Record.Set(fld::Bs1a, Money::FromDollars(1000));
+        saved.Record.Set(fld::Bs1b, Money::FromDollars(400));
+        saved.Record.Set(fld::Bs33, Money::FromDollars(-1000));
+        AddRow(other.dm.tblAffiliates, "Kept");
+        path = dir.File("line8.fti");
+        saved.SaveToFile(path);
+    }
+    try {
+        ImportReturn(doc, path);
+        FAIL() << "the computation should have stopped";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("Line 8"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(doc.Record.Get(fld::CorpName), "Zero Line Eight Co");
+    EXPECT_EQ(doc.ReturnFileName, path);
+    EXPECT_EQ(env.dm.tblAffiliates.RecordCount(), 1u);
+}
