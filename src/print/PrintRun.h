@@ -35,6 +35,10 @@ inline constexpr std::string_view CouldNotCreatePdf =
     "the previous file in Adobe Reader before trying to print again.";
 inline constexpr std::string_view SaveBeforePrinting =
     "Please save the return before printing it: the PDF is written next to the return file.";
+// "The PDF cannot be written over the return file " + name + "."
+inline std::string PdfOverReturnFile(std::string_view returnFile) {
+    return "The PDF cannot be written over the return file " + std::string(returnFile) + ".";
+}
 } // namespace msg
 
 // The file name of the form template, looked for in the program folder.
@@ -117,7 +121,8 @@ private:
 
 // A whole print run on a return: recomputes it, reads the print settings, and writes the chosen
 // forms in the given order to pdfPath from the template at templatePath. Failures to copy a page or
-// to write the file are reported through the return's notices.
+// to write the file are reported through the return's notices. A pdfPath that names the return file
+// itself is refused (an error), as printing would destroy the return.
 void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
                  const std::string& pdfPath);
 

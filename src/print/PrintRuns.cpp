@@ -1,8 +1,11 @@
 // The two print runs: Print (every form) and Print Selected (the forms chosen in the dialog).
 
+#include "AtomicFile.h"
 #include "Error.h"
 #include "PrintRun.h"
 #include "uFranchise.h"
+
+#include <filesystem>
 
 namespace qv {
 
@@ -53,8 +56,24 @@ void PrintRun::PrintPages(const FormSelection& forms, PageOrder order) {
         StampForm200F();
 }
 
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    const std::filesystem::path pa = PathFromUtf8(a);
+    const std::filesystem::path pb = PathFromUtf8(b);
+    if (std::filesystem::exists(pa, ec) && std::filesystem::exists(pb, ec))
+        return std::filesystem::equivalent(pa, pb, ec);
+    return std::filesystem::weakly_canonical(pa, ec) == std::filesystem::weakly_canonical(pb, ec);
+}
+
+} // namespace
+
 void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
                  const std::string& pdfPath) {
+    // A return file that itself ends in ".pdf" would be replaced by its own print.
+    if (!doc.ReturnFileName.empty() && SameFile(doc.ReturnFileName, pdfPath))
+        throw Error(msg::PdfOverReturnFile(doc.ReturnFileName));
     // The writer, its documents and fonts live for this run only, and go also when a step fails.
     PdfWriter pdf;
     doc.ComputeReturn();

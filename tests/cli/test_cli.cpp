@@ -163,6 +163,7 @@ TEST_F(CliTest, TheBundledExampleIsWhatTheExampleCodeMakes) {
     qv::cli::Context ctx(sink, sink);
     auto doc = ctx.NewReturn();
     qv::FillExampleReturn(*doc);
+    doc->ComputeReturn();
     doc->SaveToFile(PathOf("acme.fti"));
     EXPECT_EQ(ReadAll(PathOf("acme.fti")), ReadAll(fs::path(QV_SOURCE_DIR) / "examples" / "acme.fti"))
         << "examples/acme.fti is out of date: rebuild and run build/bin/make_examples examples/acme.fti";

@@ -184,6 +184,14 @@ TEST_F(CmdPrint, FailuresShownAsMessagesEndWithStatusOne) {
     EXPECT_FALSE(std::filesystem::exists(Folder / "missing.pdf"));
 }
 
+TEST_F(CmdPrint, TheOutputNeverReplacesTheReturn) {
+    const auto before = std::filesystem::file_size(ReturnPath());
+    Result r = Fti({"print", ReturnPath(), "-o", (Folder / "." / "acme.fti").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.LastErrorLine(), "The PDF cannot be written over the return file " + ReturnPath() + ".");
+    EXPECT_EQ(std::filesystem::file_size(ReturnPath()), before);
+}
+
 TEST_F(CmdPrint, UsageErrors) {
     const std::vector<std::vector<std::string>> bad = {
         {"print"},

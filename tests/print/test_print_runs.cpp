@@ -156,6 +156,20 @@ TEST_F(PrintRuns, AReturnNeverSavedIsNotPrintedIntoTheCurrentFolder) {
     EXPECT_TRUE(Notes.Errors.empty());
 }
 
+TEST_F(PrintRuns, AReturnNamedLikeItsPdfIsNotOverwritten) {
+    const auto returnFile = Folder / "acme.pdf";
+    std::ofstream(returnFile) << "the return";
+    Doc->ReturnFileName = returnFile.string();
+    try {
+        Doc->PrintAll();
+        ADD_FAILURE() << "printed over the return";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.what(), "The PDF cannot be written over the return file " + returnFile.string() + ".");
+    }
+    std::ifstream in(returnFile);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the return");
+}
+
 TEST_F(PrintRuns, AMissingTemplateShowsCouldntCopyPageForEveryPageAndStillWrites) {
     Doc->ProgramFolder = (Folder / "elsewhere").string() + "/";
     Doc->PrintSelected(false, false, true, false, true, true);

@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
         qv::Services services{dm, notices, settings, qv::RegionalSettings::UnitedStates()};
         qv::Franchise doc(2010, services);
         qv::FillExampleReturn(doc);
+        doc.ComputeReturn();
         doc.SaveToFile(argv[1]);
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';
