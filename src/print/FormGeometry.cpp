@@ -320,11 +320,10 @@ PageLayout Form200() {
     SectionBar(p, 36, 576, 539, "COMPUTATION OF FRANCHISE TAX");
     p.Paragraphs.push_back(
         {40, 561, 532, Face::Helvetica, 6.5, 8,
-         "The franchise tax is $1.25 for each $1,000.00 or fraction thereof of capital employed "
-         "in or apportioned to Oklahoma (line 4 or line 11). No tax is due when the tax computed "
-         "is $250.00 or less; the maximum tax is $20,000.00. Interest accrues at 1.25% per month "
-         "from the due date until paid. A return filed after the due date owes a penalty of 10% "
-         "of the tax."});
+         "The franchise tax is $1.25 for each $1,000.00 or fraction thereof of capital employed in or "
+         "apportioned to Oklahoma (line 4 or line 11). No tax is due when the tax computed is $250.00 or "
+         "less; the maximum tax is $20,000.00. Interest accrues at 1.25% per month from the due date until "
+         "paid. A return filed after the due date owes a penalty of 10% of the tax."});
     Small(p, 479, 610, "Dollars", Align::Centre, 6);
     Small(p, 539, 610, "Cents", Align::Centre, 6);
 
@@ -334,9 +333,9 @@ PageLayout Form200() {
     Small(p, 40, 635, "Complete only when box F is marked.", Align::Left, 6);
     p.Paragraphs.push_back(
         {36, 736, 282, Face::Helvetica, 5.5, 6.5,
-         "Under penalties of perjury, I declare that I have examined this return, including "
-         "the accompanying schedules and statements, and to the best of my knowledge and belief "
-         "it is true, correct and complete."});
+         "Under penalties of perjury, I declare that I have examined this return, including the "
+         "accompanying schedules and statements, and to the best of my knowledge and belief it is true, "
+         "correct and complete."});
     p.Rules.push_back({36, 770, 196, 770});
     p.Rules.push_back({204, 770, 252, 770});
     p.Rules.push_back({260, 770, 318, 770});
@@ -398,43 +397,42 @@ PageLayout MinMax() {
               "Oklahoma Tax Commission \x95 Franchise Tax");
 
     // The instructions above the return.
-    SectionBar(p, 36, 576, 72, "WHO MAY FILE THIS RETURN");
-    p.Paragraphs.push_back(
-        {40, 96, 532, Face::TimesRoman, 10, 12.5,
+    struct Section {
+        std::string_view Title, Text;
+    };
+    const Section sections[] = {
+        {"WHO MAY FILE THIS RETURN",
          "A corporation may file this short return instead of the full Form 200 when its franchise tax is "
-         "the "
-         "minimum or the maximum. A corporation whose capital employed in or apportioned to Oklahoma is "
+         "the minimum or the maximum. A corporation whose capital employed in or apportioned to Oklahoma is "
          "$200,000 or less owes no franchise tax and enters 0.00 on line 1; a corporation whose return was "
-         "due "
-         "before July 1, 2006 enters the minimum tax of $10.00. A corporation whose tax computed at $1.25 "
-         "for "
-         "each $1,000 of capital is $20,000 or more enters the maximum tax of $20,000.00. Every other "
-         "corporation files Form 200 with its balance sheet and schedules."});
-    SectionBar(p, 36, 576, 190, "LINE INSTRUCTIONS");
-    p.Paragraphs.push_back(
-        {40, 214, 532, Face::TimesRoman, 10, 12.5,
-         "Line 1: the tax, 0.00, 10.00 or 20,000.00 as described above.  Line 2: the registered agent fee of "
-         "$100.00, if the corporation owes it.  Line 3: interest at 1.25% of line 1 for each month or part "
-         "of a "
-         "month the tax is paid after the due date.  Line 4: a penalty of 10% of line 1 when the return is "
-         "filed "
-         "late.  Line 5: the reinstatement fee of $15.00 for a corporation whose charter was suspended.  "
-         "Line 6: any estimated payment made earlier for this period.  Line 7: lines 1 through 5 less line "
-         "6; "
-         "pay this amount with the return."});
-    SectionBar(p, 36, 576, 310, "ITEMS A TO G");
-    p.Paragraphs.push_back(
-        {40, 334, 532, Face::TimesRoman, 10, 12.5,
-         "Enter the corporation's Federal Employer Identification Number in item A and again in the boxes of "
-         "item G, the reporting period in item B and the due date in item C. Mark box D for a corporation "
-         "organized outside Oklahoma, box E when the corporation's name or mailing address has changed "
-         "(and complete the corrected name and address on the back of this return), and box F when this is "
-         "an "
-         "estimated return."});
-    p.Paragraphs.push_back({40, 420, 532, Face::TimesRoman, 10, 12.5,
-                            "Make the remittance payable to the Oklahoma Tax Commission. Write the FEIN on "
-                            "the check. Keep a copy of "
-                            "this return for your records."});
+         "due before July 1, 2006 enters the minimum tax of $10.00. A corporation whose tax computed at "
+         "$1.25 for each $1,000 of capital is $20,000 or more enters the maximum tax of $20,000.00. Every "
+         "other corporation files Form 200 with its balance sheet and schedules."},
+        {"LINE INSTRUCTIONS",
+         "Line 1: the tax, 0.00, 10.00 or 20,000.00 as described above.  Line 2: the registered agent fee "
+         "of $100.00, if the corporation owes it.  Line 3: interest at 1.25% of line 1 for each month or "
+         "part of a month the tax is paid after the due date.  Line 4: a penalty of 10% of line 1 when the "
+         "return is filed late.  Line 5: the reinstatement fee of $15.00 for a corporation whose charter "
+         "was suspended.  Line 6: any estimated payment made earlier for this period.  Line 7: lines 1 "
+         "through 5 less line 6."},
+        {"ITEMS A TO G",
+         "Enter the corporation's Federal Employer Identification Number in item A and again in the boxes "
+         "of item G, the reporting period in item B and the due date in item C. Mark box D for a "
+         "corporation organized outside Oklahoma, box E when the corporation's name or mailing address has "
+         "changed (and complete the corrected name and address on the back of this return), and box F when "
+         "this is an estimated return."},
+        {"WHEN AND HOW TO PAY",
+         "The return and the total due on line 7 are due on the date shown in item C; interest and the "
+         "penalty of lines 3 and 4 apply to a return filed or paid after that date. Make the remittance "
+         "payable to the Oklahoma Tax Commission and write the corporation's FEIN on it. An officer of the "
+         "corporation signs the return. Keep a copy of this return for your records."},
+    };
+    double top = 72;
+    for (const Section& section : sections) {
+        SectionBar(p, 36, 576, top, section.Title);
+        p.Paragraphs.push_back({40, top + 24, 532, Face::TimesRoman, 10, 12.5, section.Text});
+        top += 112;
+    }
     p.Rules.push_back({36, 540, 576, 540, 0.75, 0, true});
     Small(p, 306, 536, "Detach here and return the lower part with your remittance", Align::Centre, 6);
 
@@ -478,16 +476,14 @@ PageLayout MinMaxBack() {
         {40, 86, 532, Face::TimesRoman, 10, 12.5,
          "Make sure that the Federal Employer Identification Number is entered in items A and G, that the "
          "reporting period and the due date are complete, and that an officer of the corporation has signed "
-         "the "
-         "return. Enclose the remittance for the total due on line 7; do not send cash. A return that shows "
-         "no "
-         "amount due must still be filed by the due date."});
+         "the return. Enclose the remittance for the total due on line 7; do not send cash. A return that "
+         "shows no amount due must still be filed by the due date."});
     SectionBar(p, 36, 576, 170, "CHANGE OF NAME OR ADDRESS");
     p.Paragraphs.push_back(
         {40, 196, 532, Face::TimesRoman, 10, 12.5,
-         "If the name or the mailing address of the corporation has changed, mark box E on the front of this "
-         "return and enter the corrected name and address below exactly as they should appear on future "
-         "correspondence. A change of the registered agent is not made with this return."});
+         "If the name or the mailing address of the corporation has changed, mark box E on the front of "
+         "this return and enter the corrected name and address below exactly as they should appear on "
+         "future correspondence. A change of the registered agent is not made with this return."});
 
     p.Panels.push_back({50, 530, 432, 124, 1});
     p.Panels.push_back({50, 530, 432, 16, 0, 0.85});
@@ -558,8 +554,8 @@ PageLayout ScheduleA() {
     p.Panels.push_back({450, 72, 126, 92, 0.5, 0.92});
     p.Paragraphs.push_back(
         {456, 84, 114, Face::Helvetica, 6.5, 8,
-         "Schedule A is part of Form 200. Attach it to the return; a return without the list "
-         "of officers is incomplete."});
+         "Schedule A is part of Form 200. Attach it to the return; a return without the list of officers is "
+         "incomplete."});
     p.Panels.push_back({36, 214, 540, 36, 0.5});
     Bold(p, 40, 227, "Federal Employer");
     Bold(p, 40, 236, "Identification Number");
@@ -568,13 +564,13 @@ PageLayout ScheduleA() {
     SectionBar(p, 36, 576, 330, "OFFICERS", "List the officer holding each office on the date above");
     p.Paragraphs.push_back(
         {40, 358, 532, Face::Helvetica, 6.5, 8,
-         "Give each officer's full name, Social Security Number, home address and home phone "
-         "number. An officer who holds more than one office is listed for each of them."});
+         "Give each officer's full name, Social Security Number, home address and home phone number. An "
+         "officer who holds more than one office is listed for each of them."});
     p.Paragraphs.push_back(
         {40, 640, 532, Face::Helvetica, 6.5, 8,
-         "The officers are those of the corporation on the date stated above. If an office was "
-         "vacant on that date, write \"vacant\" in the name. Attach a separate statement for "
-         "any other officer or director the corporation wishes to report."});
+         "The officers are those of the corporation on the date stated above. If an office was vacant on "
+         "that date, write \"vacant\" in the name. Attach a separate statement for any other officer or "
+         "director the corporation wishes to report."});
     return p;
 }
 
@@ -722,11 +718,14 @@ PageLayout ScheduleBCD() {
 
     // Schedule B.
     SectionBar(p, 33, 576, 74, "SCHEDULE B \x97 GENERAL INFORMATION");
-    p.Paragraphs.push_back(
-        {38, 140, 534, Face::Helvetica, 6.5, 8,
-         "Answer every question. A corporation that is a subsidiary of another corporation names "
-         "its parent in question 3 and the percentage of its stock the parent owns in question "
-         "4. Book value is the number of shares times the par value of each share."});
+    p.Paragraphs.push_back({38, 100, 534, Face::Helvetica, 7, 9,
+                            "Schedules B, C and D are part of Form 200 and are filed with it. Answer every "
+                            "question of Schedule B. A corporation that is a subsidiary of another "
+                            "corporation names its parent in question 3 and the percentage of its stock the "
+                            "parent owns in question 4. Book value is the number of shares times the par "
+                            "value of each share. Schedule C lists the corporation's subsidiaries and "
+                            "affiliates, Schedule D its debts payable within three years of their issuance; "
+                            "list further rows on an attached schedule of the same columns."});
     Small(p, 38, 269, "6.  Capital stock", Align::Left, 6.5);
     for (auto [x, t] : {std::pair{107.0, "Number of shares"}, std::pair{286.0, "Class of stock"},
                         std::pair{431.0, "Par value of each share"}, std::pair{521.0, "Book value"}})
@@ -742,8 +741,8 @@ PageLayout ScheduleBCD() {
     SectionBar(p, 33, 576, 372, "SCHEDULE C \x97 SUBSIDIARIES AND AFFILIATES");
     Bold(p, 35, 410, "Subsidiaries", Align::Left, 7);
     Small(p, 90, 410,
-          "corporations of which the taxpayer owns 50% or more of the voting stock; attach a "
-          "schedule for more than five",
+          "corporations of which the taxpayer owns 50% or more of the voting stock; attach a schedule for "
+          "more than five",
           Align::Left, 6);
     for (auto [x, t] : {std::pair{114.0, "Name of subsidiary"}, std::pair{243.0, "FEIN"},
                         std::pair{338.0, "Percentage owned"}, std::pair{481.0, "Financial investment"}})
@@ -753,8 +752,8 @@ PageLayout ScheduleBCD() {
         p.Rules.push_back({x, 420, x, 495});
     Bold(p, 35, 510, "Affiliates", Align::Left, 7);
     Small(p, 80, 510,
-          "corporations under common ownership or control with the taxpayer; attach a schedule for "
-          "more than four",
+          "corporations under common ownership or control with the taxpayer; attach a schedule for more "
+          "than four",
           Align::Left, 6);
     for (auto [x, t] :
          {std::pair{114.0, "Name of affiliate"}, std::pair{253.0, "FEIN"}, std::pair{443.0, "How related"}})
@@ -1135,8 +1134,8 @@ PageLayout BalanceSheet() {
     p.Panels.push_back({354, 645, 222, 13, 0.5, 0.85});
     Bold(p, 358, 654.5, "GROSS BUSINESS DONE", Align::Left, 7.5);
     Small(p, 36, 764,
-          "Column A is the total everywhere, column B the total in Oklahoma. Line 15 carries to Form "
-          "200, lines 1 and 2, and line 23 to Form 200, line 3.",
+          "Column A is the total everywhere, column B the total in Oklahoma. Line 15 carries to Form 200, "
+          "lines 1 and 2, and line 23 to Form 200, line 3.",
           Align::Left, 6);
     return p;
 }
@@ -1171,32 +1170,28 @@ PageLayout Form200F() {
     p.Paragraphs.push_back(
         {40, 102, 532, Face::TimesRoman, 10.5, 13,
          "A corporation may elect to file its annual franchise tax return for the same period as its "
-         "Oklahoma "
-         "corporate income tax return instead of the regular franchise tax reporting period. Once made, the "
-         "election remains in effect for every later year until the corporation asks in writing to return to "
-         "the "
-         "regular period."});
+         "Oklahoma corporate income tax return instead of the regular franchise tax reporting period. Once "
+         "made, the election remains in effect for every later year until the corporation asks in writing "
+         "to return to the regular period."});
     SectionBar(p, 36, 576, 176, "HOW TO MAKE THE ELECTION");
     p.Paragraphs.push_back(
         {40, 202, 532, Face::TimesRoman, 10.5, 13,
          "Mark the box below, enter the corporation's name and Federal Employer Identification Number and "
-         "the "
-         "months in which its income tax year begins and ends, and have an officer sign and date the form. "
-         "File "
-         "it with the franchise tax return for the current period. The first return under the new period is "
-         "due "
-         "with the corporation's income tax return for the tax year that begins after the election."});
+         "the months in which its income tax year begins and ends, and have an officer sign and date the "
+         "form. File it with the franchise tax return for the current period. The first return under the "
+         "new period is due with the corporation's income tax return for the tax year that begins after the "
+         "election."});
     SectionBar(p, 36, 576, 300, "ELECTION");
-    p.Paragraphs.push_back({102, 352, 470, Face::TimesRoman, 10.5, 13,
-                            "The corporation named below elects to change its franchise tax filing period so "
-                            "that it coincides with "
-                            "the filing period of its corporate income tax return."});
+    p.Paragraphs.push_back(
+        {102, 352, 470, Face::TimesRoman, 10.5, 13,
+         "The corporation named below elects to change its franchise tax filing period so that it coincides "
+         "with the filing period of its corporate income tax return."});
     p.Panels.push_back({36, 322, 540, 350, 0.75});
     p.Rules.push_back({320, 586, 560, 586});
     Small(p, 320, 572, "Signature of officer", Align::Left, 6.5);
     Small(p, 306, 700,
-          "Mail this form with the franchise tax return to the Oklahoma Tax Commission, "
-          "Franchise Tax, Oklahoma City, Oklahoma.",
+          "Mail this form with the franchise tax return to the Oklahoma Tax Commission, Franchise Tax, "
+          "Oklahoma City, Oklahoma.",
           Align::Centre, 7);
     return p;
 }

@@ -348,6 +348,26 @@ INSTANTIATE_TEST_SUITE_P(Flags, Form200MarksTest,
                              MarkCase{"", "", "y", "N", {249}, 205, false},
                              MarkCase{"y", "y", "Y", "", {249, 281}, 205, true}));
 
+// Line 9 is a fraction after the point the form prints: four digits, leading zeros kept, and a
+// stored value of 10000 or more cut to its first four.
+TEST_F(FormPagesTest, Line9ShowsFourDigitsAfterThePrintedPoint) {
+    const std::pair<double, const char*> cases[] = {
+        {1234.0, "1234"}, {5.0, "0005"}, {0.0, "0000"}, {10000.0, "1000"}, {12345.0, "1234"}};
+    for (const auto& [stored, boxes] : cases) {
+        r.Set(fld::F200Line9, stored);
+        const auto stamps = Stamps(Print([](PrintRun& run) { run.StampForm200(); }), {1});
+        ASSERT_EQ(stamps.size(), 1u);
+        std::vector<ShownText> line9;
+        for (const ShownText& t : stamps[0])
+            if (t.Y == 479)
+                line9.push_back(t);
+        Expects e;
+        Append(e, Boxes(482, F4, boxes, kCourier, 16));
+        SCOPED_TRACE(stored);
+        ExpectStamps(line9, e);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The minimum/maximum return.
 
@@ -646,6 +666,28 @@ TEST_F(FormPagesTest, BalanceSheetAmountsFollowTheWholeDollarFlag) {
                    {"           2", 348, 196, kTimes, 10, true},
                    {"           0", 574, 196, kTimes, 10, true},
                });
+}
+
+TEST_F(FormPagesTest, EveryFormStampsOnItsOwnPageWhateverComesBefore) {
+    r.Set(fld::MMAddressChange, true);
+    r.Set(fld::Bs1a, Amount("100"));
+    r.Set(fld::SchedAPresName, "Margaret A. Hollis");
+    const auto stamps = Stamps(Print([](PrintRun& run) {
+                                   run.StampForm200();
+                                   run.StampMinMax();
+                                   run.StampBalanceSheet();
+                                   run.StampScheduleA();
+                               }),
+                               {1, 8, 9, 4, 2});
+    ASSERT_EQ(stamps.size(), 5u);
+    auto count = [&](size_t page, const std::string& text) {
+        return std::count_if(stamps[page].begin(), stamps[page].end(),
+                             [&](const ShownText& t) { return t.Text == text; });
+    };
+    for (size_t page = 0; page < stamps.size(); ++page) {
+        EXPECT_EQ(count(page, "$      100.00"), page == 3 ? 1 : 0) << page + 1;
+        EXPECT_EQ(count(page, "Margaret A. Hollis"), page == 4 ? 1 : 0) << page + 1;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

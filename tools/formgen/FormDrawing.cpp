@@ -92,7 +92,7 @@ void DrawLineCaption(FormCanvas& canvas, const LineCaption& cap, int rowY) {
             const double from = textX + canvas.TextWidth(text[i]) + 3;
             const double pitch = canvas.TextWidth(". ");
             const int count = int((cap.Right - 2 - from) / pitch);
-            if (count > 0) {
+            if (count >= 8) {
                 std::string dots;
                 for (int k = 0; k < count; ++k)
                     dots += ". ";
