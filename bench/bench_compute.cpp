@@ -1,8 +1,7 @@
 // The return computation on every change of focus: a return without continuation rows, and one
 // with a million current-debt rows. The cursor walk over the same rows is the baseline that the
 // computation's own scan is measured against.
-#include "Notices.h"
-#include "Settings.h"
+#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -13,20 +12,10 @@ namespace {
 
 using namespace qv;
 
-class SilentNotices : public Notices {
-public:
-    void Beep() override {}
-    void Error(std::string_view) override {}
-    void Information(std::string_view) override {}
-    Answer Question(std::string_view, Buttons) override { return Answer::Cancel; }
-};
-
 struct Return {
-    Tdm dm;
-    SilentNotices notices;
-    MemorySettings settings;
-    Services services{dm, notices, settings, RegionalSettings::UnitedStates()};
-    Franchise doc{2010, services};
+    test::TestEnv env;
+    Tdm& dm = env.dm;
+    Franchise doc{2010, env.services};
 
     explicit Return(size_t debtRows) {
         // An apportioned return with interest, so that every step of the computation runs.

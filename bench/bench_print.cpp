@@ -1,9 +1,9 @@
 // Print of the example return, and of a return with 10,000 rows in each of the five schedule
 // tables, beside the bare page assembly of the same template by the qpdf tool
 // (qpdf --empty --pages base.ftb 1,8,2,3,4,7 -- out.pdf) and by the qpdf library in this process.
+#include "BenchSupport.h"
 #include "ExampleReturn.h"
-#include "Notices.h"
-#include "Settings.h"
+#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -26,15 +26,6 @@ namespace {
 
 constexpr int kRowsPerTable = 10000;
 
-class CountingNotices : public qv::Notices {
-public:
-    void Beep() override {}
-    void Error(std::string_view) override { ++Errors; }
-    void Information(std::string_view) override {}
-    Answer Question(std::string_view, Buttons) override { return Answer::Cancel; }
-    int Errors = 0;
-};
-
 // The template and the output folder of the benchmarks: base.ftb next to this program.
 fs::path ProgramFolder() {
     return fs::read_symlink("/proc/self/exe").parent_path();
@@ -54,11 +45,8 @@ fs::path OutputFolder() {
 }
 
 struct Env {
-    qv::Tdm dm;
-    CountingNotices notices;
-    qv::MemorySettings settings;
-    qv::Services services{dm, notices, settings, qv::RegionalSettings::UnitedStates()};
-    std::unique_ptr<qv::Franchise> doc = std::make_unique<qv::Franchise>(2010, services);
+    qv::test::TestEnv base;
+    std::unique_ptr<qv::Franchise> doc = std::make_unique<qv::Franchise>(2010, base.services);
 
     explicit Env(const char* name) {
         qv::FillExampleReturn(*doc);
@@ -67,42 +55,8 @@ struct Env {
     }
 };
 
-void FillTables(qv::Tdm& dm) {
-    for (qv::ScheduleTable* t : dm.FileTables())
-        t->Empty();
-    for (int i = 0; i < kRowsPerTable; ++i) {
-        const std::string n = std::to_string(i);
-        const qv::Money a = qv::Money::FromUnits(1234500 + i * 100);
-        dm.tblAffiliates.Append();
-        dm.tblAffiliates.SetText("Name", "Affiliate " + n);
-        dm.tblAffiliates.SetText("FEIN", "73-" + std::to_string(1000000 + i));
-        dm.tblAffiliates.SetText("HowRelated", "Common ownership");
-        dm.tblAffiliates.Post();
-        dm.tblSubsidiaries.Append();
-        dm.tblSubsidiaries.SetText("Name", "Subsidiary " + n);
-        dm.tblSubsidiaries.SetText("FEIN", "73-" + std::to_string(2000000 + i));
-        dm.tblSubsidiaries.SetFloat("PctOwned", 51.25);
-        dm.tblSubsidiaries.SetMoney("Investment", a);
-        dm.tblSubsidiaries.Post();
-        for (qv::ScheduleTable* t : {&dm.tblOthCurrAssets, &dm.tblOthInvest}) {
-            t->Append();
-            t->SetText("Description", "Item " + n);
-            t->SetMoney("TotalEverywhere", a);
-            t->SetMoney("TotalOklahoma", a);
-            t->Post();
-        }
-        dm.tblCurrDebt.Append();
-        dm.tblCurrDebt.SetText("Name", "Lender " + n);
-        dm.tblCurrDebt.SetText("IssueDate", "01/15/2009");
-        dm.tblCurrDebt.SetText("MaturityDate", "01/15/2012");
-        dm.tblCurrDebt.SetMoney("OriginalAmount", a);
-        dm.tblCurrDebt.SetMoney("DueWI3Yrs", a);
-        dm.tblCurrDebt.Post();
-    }
-}
-
 void CheckWritten(benchmark::State& state, const Env& env, const char* name) {
-    if (env.notices.Errors != 0 || !fs::exists(OutputFolder() / name))
+    if (!env.base.notices.Errors.empty() || !fs::exists(OutputFolder() / name))
         state.SkipWithError("the print run reported a failure");
 }
 
@@ -117,7 +71,7 @@ BENCHMARK(BM_PrintAllExample)->Unit(benchmark::kMillisecond);
 
 void BM_PrintAll10000RowsPerTable(benchmark::State& state) {
     Env env("large.fti");
-    FillTables(env.dm);
+    qv::bench::FillScheduleTables(env.base.dm, kRowsPerTable);
     for (auto _ : state)
         env.doc->PrintAll();
     CheckWritten(state, env, "large.pdf");

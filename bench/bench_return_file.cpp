@@ -1,12 +1,11 @@
 // Save and load of a return whose five schedule tables hold 100,000 rows each, beside a plain write
 // and read of the same number of bytes, and the peak memory of the load.
-#include "Notices.h"
-#include "Settings.h"
+#include "BenchSupport.h"
+#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -21,53 +20,6 @@ namespace {
 constexpr int kRowsPerTable = 100000;
 constexpr int kTables = 5;
 
-class SilentNotices : public qv::Notices {
-public:
-    void Beep() override {}
-    void Error(std::string_view) override {}
-    void Information(std::string_view) override {}
-    Answer Question(std::string_view, Buttons) override { return Answer::Cancel; }
-};
-
-struct Env {
-    qv::Tdm dm;
-    SilentNotices notices;
-    qv::MemorySettings settings;
-    qv::Services services{dm, notices, settings, qv::RegionalSettings::UnitedStates()};
-};
-
-void FillTables(qv::Tdm& dm) {
-    for (int i = 0; i < kRowsPerTable; ++i) {
-        const std::string n = std::to_string(i);
-        const qv::Money a = qv::Money::FromUnits(1234500 + i * 100);
-        dm.tblAffiliates.Append();
-        dm.tblAffiliates.SetText("Name", "Affiliate " + n);
-        dm.tblAffiliates.SetText("FEIN", "73-" + std::to_string(1000000 + i));
-        dm.tblAffiliates.SetText("HowRelated", "Common ownership");
-        dm.tblAffiliates.Post();
-        dm.tblSubsidiaries.Append();
-        dm.tblSubsidiaries.SetText("Name", "Subsidiary " + n);
-        dm.tblSubsidiaries.SetText("FEIN", "73-" + std::to_string(2000000 + i));
-        dm.tblSubsidiaries.SetFloat("PctOwned", 51.25);
-        dm.tblSubsidiaries.SetMoney("Investment", a);
-        dm.tblSubsidiaries.Post();
-        for (qv::ScheduleTable* t : {&dm.tblOthCurrAssets, &dm.tblOthInvest}) {
-            t->Append();
-            t->SetText("Description", "Item " + n);
-            t->SetMoney("TotalEverywhere", a);
-            t->SetMoney("TotalOklahoma", a);
-            t->Post();
-        }
-        dm.tblCurrDebt.Append();
-        dm.tblCurrDebt.SetText("Name", "Lender " + n);
-        dm.tblCurrDebt.SetText("IssueDate", "01/15/2009");
-        dm.tblCurrDebt.SetText("MaturityDate", "01/15/2012");
-        dm.tblCurrDebt.SetMoney("OriginalAmount", a);
-        dm.tblCurrDebt.SetMoney("DueWI3Yrs", a);
-        dm.tblCurrDebt.Post();
-    }
-}
-
 fs::path Folder() {
     static fs::path dir = [] {
         fs::path d = fs::temp_directory_path() / ("qv-bench-" + std::to_string(::getpid()));
@@ -80,8 +32,8 @@ fs::path Folder() {
 // The big return, written once.
 const std::string& BigReturn() {
     static std::string path = [] {
-        Env env;
-        FillTables(env.dm);
+        qv::test::TestEnv env;
+        qv::bench::FillScheduleTables(env.dm, kRowsPerTable);
         qv::Franchise doc(2010, env.services);
         std::string p = (Folder() / "big.fti").string();
         doc.SaveToFile(p);
@@ -93,13 +45,14 @@ const std::string& BigReturn() {
 void SetRates(benchmark::State& state, uint64_t bytes) {
     state.counters["rows/s"] =
         benchmark::Counter(double(kRowsPerTable) * kTables, benchmark::Counter::kIsIterationInvariantRate);
-    state.counters["MB/s"] = benchmark::Counter(double(bytes) / 1e6, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["MB/s"] =
+        benchmark::Counter(double(bytes) / 1e6, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["file_MB"] = double(bytes) / 1e6;
 }
 
 void BM_SaveReturn(benchmark::State& state) {
-    Env env;
-    FillTables(env.dm);
+    qv::test::TestEnv env;
+    qv::bench::FillScheduleTables(env.dm, kRowsPerTable);
     qv::Franchise doc(2010, env.services);
     const std::string path = (Folder() / "save.fti").string();
     for (auto _ : state)
@@ -109,7 +62,7 @@ void BM_SaveReturn(benchmark::State& state) {
 
 void BM_LoadReturn(benchmark::State& state) {
     const std::string& path = BigReturn();
-    Env env;
+    qv::test::TestEnv env;
     for (auto _ : state) {
         qv::Franchise doc(2010, env.services);
         doc.LoadFromFile(path);
@@ -168,7 +121,7 @@ void BM_LoadPeakMemory(benchmark::State& state) {
         const long before = StatusKb("VmRSS:");
         state.ResumeTiming();
         {
-            Env env;
+            qv::test::TestEnv env;
             qv::Franchise doc(2010, env.services);
             doc.LoadFromFile(path);
             state.PauseTiming();

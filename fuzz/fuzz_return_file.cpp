@@ -1,7 +1,6 @@
 // Feeds arbitrary bytes to the return-file loader through a file, as a user's file would arrive.
 #include "Error.h"
-#include "Notices.h"
-#include "Settings.h"
+#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -9,26 +8,13 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
-class SilentNotices : public qv::Notices {
-public:
-    void Beep() override {}
-    void Error(std::string_view) override {}
-    void Information(std::string_view) override {}
-    Answer Question(std::string_view, Buttons) override { return Answer::Cancel; }
-};
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = "/tmp/qv-fuzz-return-" + std::to_string(::getpid()) + ".fti";
     std::FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(data, 1, size, f);
     std::fclose(f);
-    qv::Tdm dm;
-    SilentNotices notices;
-    qv::MemorySettings settings;
-    qv::Services services{dm, notices, settings, qv::RegionalSettings::UnitedStates()};
-    qv::Franchise doc(2010, services);
+    qv::test::TestEnv env;
+    qv::Franchise doc(2010, env.services);
     try {
         doc.LoadFromFile(path);
     } catch (const qv::Error&) {

@@ -4,28 +4,19 @@
 #include "ByteStream.h"
 #include "Endian.h"
 #include "Error.h"
+#include "InputFile.h"
 #include "ShortText.h"
 #include "uDataMod.h"
 
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <memory>
 
 namespace qv {
-
-namespace fs = std::filesystem;
 
 namespace {
 
 constexpr size_t kVersionOffset = 12;
 constexpr size_t kPublisherOffset = 16;
 constexpr size_t kPublisherCapacity = 21;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Delphi-style Trim: blanks and control characters off both ends.
 std::string_view Trimmed(std::string_view s) {
@@ -97,26 +88,14 @@ void Franchise::SaveToFile(const std::string& path) {
 
 void Franchise::LoadFromFile(const std::string& path) {
     ReturnFileName = path;
-    const fs::path fsPath = PathFromUtf8(path);
-    std::error_code ec;
-    if (!fs::exists(fsPath, ec)) {
+    std::optional<InputFile> input = OpenInputFile(path);
+    if (!input) {
         Env().notices.Beep();
         Env().notices.Error(msg::FileDoesNotExist(path));
         return;
     }
-    if (fs::is_directory(fsPath, ec))
-        throw Error(msg::Format(msg::CannotOpenFile, {path, std::strerror(EISDIR)}));
-    errno = 0;
-#ifdef _WIN32
-    FilePtr file(_wfopen(fsPath.c_str(), L"rb"));
-#else
-    FilePtr file(std::fopen(fsPath.c_str(), "rb"));
-#endif
-    if (!file)
-        throw Error(msg::Format(msg::CannotOpenFile, {path, std::strerror(errno)}));
-    const uintmax_t size = fs::file_size(fsPath, ec);
-    if (ec)
-        throw Error(msg::Format(msg::CannotOpenFile, {path, ec.message()}));
+    FilePtr file = std::move(input->File);
+    const uint64_t size = input->Size;
 
     if (size <= ReturnFileHeader::kSize)
         throw Error(std::string(msg::CouldNotReadFile));

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "Commands.h"
 #include "ExampleReturn.h"
 #include "MiniJson.h"
@@ -12,24 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-    std::string LastErrorLine() const {
-        std::string e = err;
-        while (!e.empty() && e.back() == '\n')
-            e.pop_back();
-        size_t nl = e.rfind('\n');
-        return nl == std::string::npos ? e : e.substr(nl + 1);
-    }
-};
-
-Result Fti(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = qv::cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using qv::test::FtiResult;
 
 std::vector<char> ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -52,12 +36,12 @@ protected:
 } // namespace
 
 TEST_F(CliTest, NewWritesAFreshReturnAndNeverOverwrites) {
-    Result r = Fti({"new", PathOf("x.fti")});
+    FtiResult r = qv::test::RunFti({"new", PathOf("x.fti")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(fs::file_size(PathOf("x.fti")), 5304u);
 
     std::ofstream(PathOf("keep.fti")) << "precious";
-    r = Fti({"new", PathOf("keep.fti")});
+    r = qv::test::RunFti({"new", PathOf("keep.fti")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "The File " + PathOf("keep.fti") + " already exists!");
     EXPECT_EQ(fs::file_size(PathOf("keep.fti")), 8u);
@@ -71,7 +55,7 @@ TEST_F(CliTest, UsageErrorsExitWith2) {
                                                                   {"show"},
                                                                   {"show", "a", "b"},
                                                                   {"show", "--bogus", "a"}}) {
-        Result r = Fti(args);
+        FtiResult r = qv::test::RunFti(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
@@ -96,7 +80,7 @@ TEST_F(CliTest, ShowPrintsEveryNamedFieldAndTheTablesAsJson) {
         ctx.dm.tblOthCurrAssets.Post();
         doc->SaveToFile(PathOf("kinds.fti"));
     }
-    Result r = Fti({"show", PathOf("kinds.fti")});
+    FtiResult r = qv::test::RunFti({"show", PathOf("kinds.fti")});
     ASSERT_EQ(r.status, 0) << r.err;
     Json j = Json::Parse(r.out);
     EXPECT_EQ(j["header"]["Signature"].text, "ostrel BLRX");
@@ -146,13 +130,13 @@ TEST_F(CliTest, ShowPrintsEveryNamedFieldAndTheTablesAsJson) {
 }
 
 TEST_F(CliTest, ShowFailuresEndWithTheMessage) {
-    Result r = Fti({"show", PathOf("missing.fti")});
+    FtiResult r = qv::test::RunFti({"show", PathOf("missing.fti")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "The File " + PathOf("missing.fti") + " does not exist!");
     EXPECT_TRUE(r.out.empty());
 
     std::ofstream(PathOf("junk.fti")) << std::string(100, 'j');
-    r = Fti({"show", PathOf("junk.fti")});
+    r = qv::test::RunFti({"show", PathOf("junk.fti")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "Could not read file - Unrecogonized File Type");
     EXPECT_TRUE(r.out.empty());
@@ -167,7 +151,7 @@ TEST_F(CliTest, TheBundledExampleIsWhatTheExampleCodeMakes) {
     doc->SaveToFile(PathOf("acme.fti"));
     EXPECT_EQ(ReadAll(PathOf("acme.fti")), ReadAll(fs::path(QV_SOURCE_DIR) / "examples" / "acme.fti"))
         << "examples/acme.fti is out of date: rebuild and run build/bin/make_examples examples/acme.fti";
-    Result r = Fti({"show", (fs::path(QV_SOURCE_DIR) / "examples" / "acme.fti").string()});
+    FtiResult r = qv::test::RunFti({"show", (fs::path(QV_SOURCE_DIR) / "examples" / "acme.fti").string()});
     EXPECT_EQ(r.status, 0);
     EXPECT_NO_THROW(Json::Parse(r.out));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Error.h"
+#include "TestSupport.h"
 #include "Notices.h"
 #include "Services.h"
 #include "Settings.h"
@@ -14,19 +15,6 @@
 #include <vector>
 
 namespace qv::test {
-
-// Notices that record what was said; every question is answered "Cancel".
-class RecordingNotices : public Notices {
-public:
-    void Beep() override { ++Beeps; }
-    void Error(std::string_view text) override { Errors.emplace_back(text); }
-    void Information(std::string_view text) override { Informations.emplace_back(text); }
-    Answer Question(std::string_view, Buttons) override { return Answer::Cancel; }
-
-    int Beeps = 0;
-    std::vector<std::string> Errors;
-    std::vector<std::string> Informations;
-};
 
 // A data module, notices, settings and a new 2010 return.
 struct ReturnFixture {

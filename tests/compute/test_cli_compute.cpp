@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "Commands.h"
 #include "TestServices.h"
 
@@ -12,24 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-
-    std::string LastErrorLine() const {
-        std::string e = err;
-        if (!e.empty() && e.back() == '\n')
-            e.pop_back();
-        return e.substr(e.rfind('\n') + 1);
-    }
-};
-
-CliResult RunFti(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using qv::test::FtiResult;
 
 std::string Bytes(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -84,13 +68,13 @@ TEST_F(CliCompute, ComputeSavesToOutOrOverTheFile) {
     std::string out = (dir_ / "out.fti").string();
     const std::string original = Bytes(in);
 
-    CliResult r = RunFti({"compute", in, "-o", out});
+    FtiResult r = qv::test::RunFti({"compute", in, "-o", out});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Field(out, "F200Line12"), "600");
     EXPECT_EQ(Field(out, "Bs21"), "0.4");
     EXPECT_EQ(Bytes(in), original);
 
-    r = RunFti({"compute", in});
+    r = qv::test::RunFti({"compute", in});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Bytes(in), Bytes(out));
 }
@@ -104,7 +88,7 @@ TEST_F(CliCompute, AComputationErrorSavesNothing) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"compute", in, "-o", out}, std::vector<std::string>{"compute", in},
           std::vector<std::string>{"show", in, "--compute"}}) {
-        CliResult r = RunFti(args);
+        FtiResult r = qv::test::RunFti(args);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.LastErrorLine(), message);
         EXPECT_EQ(r.out, "");
@@ -115,8 +99,8 @@ TEST_F(CliCompute, AComputationErrorSavesNothing) {
 
 TEST_F(CliCompute, ShowComputesOnlyWhenAsked) {
     std::string in = WriteReturn("in.fti");
-    CliResult plain = RunFti({"show", in});
-    CliResult computed = RunFti({"show", "--compute", in});
+    FtiResult plain = qv::test::RunFti({"show", in});
+    FtiResult computed = qv::test::RunFti({"show", "--compute", in});
     ASSERT_EQ(plain.status, 0) << plain.err;
     ASSERT_EQ(computed.status, 0) << computed.err;
     EXPECT_NE(plain.out.find("\"F200Line12\": \"0.0000\""), std::string::npos);
@@ -126,7 +110,7 @@ TEST_F(CliCompute, ShowComputesOnlyWhenAsked) {
 
 TEST_F(CliCompute, MissingFileAndUsage) {
     std::string missing = (dir_ / "none.fti").string();
-    CliResult r = RunFti({"compute", missing});
+    FtiResult r = qv::test::RunFti({"compute", missing});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "The File " + missing + " does not exist!");
     EXPECT_FALSE(fs::exists(missing));
@@ -136,6 +120,6 @@ TEST_F(CliCompute, MissingFileAndUsage) {
                                                  {"compute", "a.fti", "b.fti"},
                                                  {"compute", "a.fti", "--fast"},
                                                  {"compute", "a.fti", "-o", "b.fti", "-o", "c.fti"}}) {
-        EXPECT_EQ(RunFti(args).status, 2) << args.size();
+        EXPECT_EQ(qv::test::RunFti(args).status, 2) << args.size();
     }
 }

@@ -1,5 +1,5 @@
 #include "ReturnRecord.h"
-#include "TestServices.h"
+#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -90,7 +90,7 @@ TEST(RecordLayout, LandmarkOffsets) {
 
 class RecordTest : public ::testing::Test {
 protected:
-    TestServices env;
+    qv::test::TestEnv env;
 };
 
 TEST_F(RecordTest, NewReturnHasTheDefaultsAndZerosEverywhereElse) {

@@ -1,6 +1,6 @@
 #include "Endian.h"
 #include "Error.h"
-#include "TestServices.h"
+#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -39,7 +39,7 @@ protected:
 
     // A saved new return, as bytes.
     std::vector<uint8_t> NewReturnBytes() {
-        TestServices env;
+        qv::test::TestEnv env;
         Franchise doc(2010, env.services);
         doc.SaveToFile(PathOf("new.fti"));
         return ReadAll(PathOf("new.fti"));
@@ -48,7 +48,7 @@ protected:
     // The message of a failed load of the given bytes into a new return.
     std::string LoadError(const std::vector<uint8_t>& bytes) {
         WriteAll(PathOf("case.fti"), bytes);
-        TestServices env;
+        qv::test::TestEnv env;
         Franchise doc(2010, env.services);
         try {
             doc.LoadFromFile(PathOf("case.fti"));
@@ -75,7 +75,7 @@ TEST_F(ReturnFileTest, NewReturnIs5304BytesAndReloadsByteForByte) {
     EXPECT_EQ(bytes[48 + 1], '1'); // TaxYear "10" at record offset 0
     EXPECT_EQ(std::string(bytes.begin() + 4296, bytes.begin() + 4300), "TPF0");
 
-    TestServices env;
+    qv::test::TestEnv env;
     Franchise doc(2010, env.services);
     doc.LoadFromFile(PathOf("new.fti"));
     EXPECT_EQ(doc.ReturnFileName, PathOf("new.fti"));
@@ -87,7 +87,7 @@ TEST_F(ReturnFileTest, NewReturnIs5304BytesAndReloadsByteForByte) {
 TEST_F(ReturnFileTest, RecordTablesAndForeignHeaderBytesSurviveLoadAndSave) {
     std::vector<uint8_t> bytes;
     {
-        TestServices env;
+        qv::test::TestEnv env;
         Franchise doc(2010, env.services);
         doc.Record.Set(fld::CorpName, "Acme Widgets, Inc.");
         doc.Record.Set(fld::CarriedText2, "carried over");
@@ -106,7 +106,7 @@ TEST_F(ReturnFileTest, RecordTablesAndForeignHeaderBytesSurviveLoadAndSave) {
         doc.SaveToFile(PathOf("a.fti"));
         bytes = ReadAll(PathOf("a.fti"));
     }
-    TestServices env;
+    qv::test::TestEnv env;
     Franchise doc(2010, env.services);
     doc.LoadFromFile(PathOf("a.fti"));
     EXPECT_EQ(doc.Record.Get(fld::CorpName), "Acme Widgets, Inc.");
@@ -162,7 +162,7 @@ TEST_F(ReturnFileTest, ARejectedHeaderIsKeptAsRead) {
     std::vector<uint8_t> bytes = NewReturnBytes();
     bytes[12] = 6;
     WriteAll(PathOf("v6.fti"), bytes);
-    TestServices env;
+    qv::test::TestEnv env;
     Franchise doc(2010, env.services);
     EXPECT_THROW(doc.LoadFromFile(PathOf("v6.fti")), Error);
     EXPECT_EQ(doc.FileHeader.FormatVersion(), 6);
@@ -173,16 +173,16 @@ TEST_F(ReturnFileTest, ARejectedHeaderIsKeptAsRead) {
 }
 
 TEST_F(ReturnFileTest, MissingFileBeepsAndSaysSoAndChangesNothing) {
-    TestServices env;
+    qv::test::TestEnv env;
     Franchise doc(2010, env.services);
     doc.Record.Set(fld::CorpName, "Still here");
     env.dm.tblAffiliates.Append();
     env.dm.tblAffiliates.Post();
     const std::string missing = PathOf("missing.fti");
     doc.LoadFromFile(missing);
-    EXPECT_EQ(env.notices.beeps, 1);
-    ASSERT_EQ(env.notices.errors.size(), 1u);
-    EXPECT_EQ(env.notices.errors[0], "The File " + missing + " does not exist!");
+    EXPECT_EQ(env.notices.Beeps, 1);
+    ASSERT_EQ(env.notices.Errors.size(), 1u);
+    EXPECT_EQ(env.notices.Errors[0], "The File " + missing + " does not exist!");
     EXPECT_EQ(doc.ReturnFileName, missing);
     EXPECT_EQ(doc.Record.Get(fld::CorpName), "Still here");
     EXPECT_EQ(env.dm.tblAffiliates.RecordCount(), 1u);
@@ -197,7 +197,7 @@ TEST_F(ReturnFileTest, ShortRecordLengthKeepsTheRestOfTheRecord) {
     shortFile[48 + 14] = 3; // CorpName "Abc" lies within the first 100 bytes
     std::memcpy(&shortFile[48 + 15], "Abc", 3);
     WriteAll(PathOf("short.fti"), shortFile);
-    TestServices env;
+    qv::test::TestEnv env;
     Franchise doc(2010, env.services);
     doc.Record.Set(fld::Bs34, Money::FromDollars(7)); // beyond the bytes read
     doc.LoadFromFile(PathOf("short.fti"));
@@ -218,7 +218,7 @@ TEST_F(ReturnFileTest, BlankTaxYearBecomes10) {
         for (size_t i = 0; i < c.stored.size(); ++i)
             bytes.at(48 + i) = c.stored[i];
         WriteAll(PathOf("year.fti"), bytes);
-        TestServices env;
+        qv::test::TestEnv env;
         Franchise doc(2010, env.services);
         doc.LoadFromFile(PathOf("year.fti"));
         EXPECT_EQ(doc.Record.Get(fld::TaxYear), c.loaded);
@@ -226,7 +226,7 @@ TEST_F(ReturnFileTest, BlankTaxYearBecomes10) {
 }
 
 TEST_F(ReturnFileTest, AFailedSaveLeavesTheEarlierFileAndNoTemporaryFile) {
-    TestServices env;
+    qv::test::TestEnv env;
     Franchise doc(2010, env.services);
     doc.SaveToFile(PathOf("keep.fti"));
     const std::vector<uint8_t> before = ReadAll(PathOf("keep.fti"));
@@ -268,7 +268,7 @@ TEST_F(ReturnFileTest, AFailedSaveLeavesTheEarlierFileAndNoTemporaryFile) {
 }
 
 TEST_F(ReturnFileTest, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
-    TestServices env;
+    qv::test::TestEnv env;
     Franchise doc(2010, env.services);
     WriteAll(PathOf("old.fti"), std::vector<uint8_t>(9000, 0xAB));
     fs::permissions(PathOf("old.fti"),

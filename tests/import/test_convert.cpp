@@ -2,7 +2,7 @@
 #include "PriorFileBuilder.h"
 #include "PriorYearConversion.h"
 #include "ShortText.h"
-#include "TestEnv.h"
+#include "TestSupport.h"
 
 #include <bit>
 #include <climits>

@@ -1,6 +1,6 @@
 #include "PriorFileBuilder.h"
 #include "PriorYearConversion.h"
-#include "TestEnv.h"
+#include "TestSupport.h"
 #include "uFranchiseID.h"
 
 #include <gtest/gtest.h>

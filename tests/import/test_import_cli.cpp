@@ -1,9 +1,10 @@
+#include "CliRun.h"
 #include "Commands.h"
 #include "ImportReturn.h"
 #include "InputFile.h"
 #include "PriorFileBuilder.h"
 #include "PriorYearConversion.h"
-#include "TestEnv.h"
+#include "TestSupport.h"
 #include "uFranchiseID.h"
 
 #include <cstdlib>
@@ -15,24 +16,7 @@ using namespace qv::test;
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-
-    std::string LastErrorLine() const {
-        std::string e = err;
-        if (!e.empty() && e.back() == '\n')
-            e.pop_back();
-        return e.substr(e.rfind('\n') + 1);
-    }
-};
-
-Result Fti(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using qv::test::FtiResult;
 
 size_t Count(const std::string& text, const std::string& part) {
     size_t n = 0;
@@ -64,7 +48,7 @@ protected:
 
 TEST_F(CliImport, ShowConvertsAPriorFileAndSaysFromWhichEdition) {
     for (int version = 1; version <= 6; ++version) {
-        const Result r = Fti({"show", WritePrior(version, "prior.fti")});
+        const FtiResult r = qv::test::RunFti({"show", WritePrior(version, "prior.fti")});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.out.find("\"convertedFrom\": " + std::to_string(2003 + version) + ","),
                   std::string::npos);
@@ -81,14 +65,14 @@ TEST_F(CliImport, ShowOfACurrentFileIsNotConverted) {
     Franchise doc(2010, env.services);
     const std::string path = dir.File("current.fti");
     doc.SaveToFile(path);
-    const Result r = Fti({"show", path});
+    const FtiResult r = qv::test::RunFti({"show", path});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"convertedFrom\": null,"), std::string::npos);
 }
 
 TEST_F(CliImport, ShowOfAMissingFileSaysSoOnce) {
     const std::string path = dir.File("gone.fti");
-    const Result r = Fti({"show", path});
+    const FtiResult r = qv::test::RunFti({"show", path});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "The File " + path + " does not exist!");
     EXPECT_EQ(Count(r.err, "does not exist!"), 1u);
@@ -100,7 +84,7 @@ TEST_F(CliImport, ConvertWritesACurrentReturnAndTellsWhatWasConverted) {
         const std::string prior = WritePrior(version, "prior" + std::to_string(version) + ".fti");
         const std::string priorBytes = ReadAll(prior);
         const std::string out = dir.File("converted" + std::to_string(version) + ".fti");
-        const Result r = Fti({"convert", prior, out});
+        const FtiResult r = qv::test::RunFti({"convert", prior, out});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.LastErrorLine(), ConvertedMessage(2003 + version));
         EXPECT_TRUE(r.out.empty());
@@ -151,7 +135,7 @@ TEST_F(CliImport, ConvertRefusesWhatItCannotOrMustNotDo) {
     };
     for (const Case& c : cases) {
         const std::string currentBytes = ReadAll(current);
-        const Result r = Fti(c.args);
+        const FtiResult r = qv::test::RunFti(c.args);
         EXPECT_EQ(r.status, 1) << c.what;
         EXPECT_EQ(r.LastErrorLine(), c.message) << c.what;
         EXPECT_FALSE(FileExists(out)) << c.what;
@@ -166,7 +150,7 @@ TEST_F(CliImport, ConvertUsageErrors) {
                                                                   {"convert", "a", "b", "c"},
                                                                   {"convert", "--x", "a", "b"},
                                                                   {"convert", "", "b"}}) {
-        const Result r = Fti(args);
+        const FtiResult r = qv::test::RunFti(args);
         EXPECT_EQ(r.status, 2) << args.size();
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }

@@ -2,7 +2,7 @@
 #include "ImportReturn.h"
 #include "PriorFileBuilder.h"
 #include "PriorYearConversion.h"
-#include "TestEnv.h"
+#include "TestSupport.h"
 
 #include <functional>
 #include <gtest/gtest.h>

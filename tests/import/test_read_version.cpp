@@ -1,5 +1,5 @@
 #include "Error.h"
-#include "TestEnv.h"
+#include "TestSupport.h"
 #include "uFranchiseID.h"
 
 #include <cstring>

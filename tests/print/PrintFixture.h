@@ -5,6 +5,7 @@
 // byte, so nothing of our own writer is in the pages the run copies.
 
 #include "Notices.h"
+#include "TestSupport.h"
 #include "PdfReadBack.h"
 #include "PdfWriter.h"
 #include "PrintRun.h"
@@ -19,21 +20,6 @@
 
 namespace qv::test {
 
-class RecordingNotices : public Notices {
-public:
-    void Beep() override { ++Beeps; }
-    void Error(std::string_view text) override { Errors.emplace_back(text); }
-    void Information(std::string_view text) override { Informations.emplace_back(text); }
-    Answer Question(std::string_view text, Buttons) override {
-        Questions.emplace_back(text);
-        return Answer::Cancel;
-    }
-
-    int Beeps = 0;
-    std::vector<std::string> Errors;
-    std::vector<std::string> Informations;
-    std::vector<std::string> Questions;
-};
 
 // The label each page of the test template carries at (50, 30) from the top-left corner, in
 // Helvetica 10: "Template page 3".

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "Commands.h"
 #include "ExampleReturn.h"
 #include "PdfReadBack.h"
@@ -32,24 +33,7 @@ const std::filesystem::path kConfigHome = [] {
     return dir;
 }();
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-    std::string LastErrorLine() const {
-        std::string e = err;
-        while (!e.empty() && e.back() == '\n')
-            e.pop_back();
-        size_t nl = e.rfind('\n');
-        return nl == std::string::npos ? e : e.substr(nl + 1);
-    }
-};
-
-Result Fti(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using qv::test::FtiResult;
 
 class CmdPrint : public ::testing::Test {
 protected:
@@ -91,7 +75,7 @@ protected:
 } // namespace
 
 TEST_F(CmdPrint, PrintsEveryFormNextToTheReturnFromTheTemplateBesideTheProgram) {
-    Result r = Fti({"print", ReturnPath()});
+    FtiResult r = qv::test::RunFti({"print", ReturnPath()});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
     PdfText text = ReadPdfText(Folder / "acme.pdf");
@@ -110,7 +94,8 @@ TEST_F(CmdPrint, PrintsEveryFormNextToTheReturnFromTheTemplateBesideTheProgram) 
 }
 
 TEST_F(CmdPrint, FormsListPrintsInThePrintSelectedOrder) {
-    Result r = Fti({"print", ReturnPath(), "--template", TestTemplate(), "--forms", "200f,mm,bs,200"});
+    FtiResult r =
+        qv::test::RunFti({"print", ReturnPath(), "--template", TestTemplate(), "--forms", "200f,mm,bs,200"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> pages = Pages(Folder / "acme.pdf");
     ASSERT_EQ(pages.size(), 5u);
@@ -120,7 +105,7 @@ TEST_F(CmdPrint, FormsListPrintsInThePrintSelectedOrder) {
     EXPECT_EQ(pages[3], "T8");
     EXPECT_EQ(pages[4], "T7");
 
-    r = Fti({"print", ReturnPath(), "--template", TestTemplate()});
+    r = qv::test::RunFti({"print", ReturnPath(), "--template", TestTemplate()});
     ASSERT_EQ(r.status, 0) << r.err;
     pages = Pages(Folder / "acme.pdf");
     EXPECT_EQ(pages, (std::vector<std::string>{"T1", "T8", "T2", "T3", "Schedule C: Subsidia",
@@ -129,7 +114,8 @@ TEST_F(CmdPrint, FormsListPrintsInThePrintSelectedOrder) {
 
 TEST_F(CmdPrint, OutputPathOption) {
     const auto out = Folder / "elsewhere.pdf";
-    Result r = Fti({"print", ReturnPath(), "-o", out.string(), "--template", TestTemplate(), "--forms", "a"});
+    FtiResult r = qv::test::RunFti(
+        {"print", ReturnPath(), "-o", out.string(), "--template", TestTemplate(), "--forms", "a"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Pages(out), (std::vector<std::string>{"T2"}));
     EXPECT_FALSE(std::filesystem::exists(Folder / "acme.pdf"));
@@ -139,7 +125,7 @@ TEST_F(CmdPrint, OptionsNotGivenComeFromTheWindowsSettingsStore) {
     auto printBalanceSheet = [&](std::vector<std::string> extra) {
         std::vector<std::string> args{"print", ReturnPath(), "--template", TestTemplate(), "--forms", "bs"};
         args.insert(args.end(), extra.begin(), extra.end());
-        Result r = Fti(args);
+        FtiResult r = qv::test::RunFti(args);
         EXPECT_EQ(r.status, 0) << r.err;
         return ReadPdfText(Folder / "acme.pdf");
     };
@@ -169,17 +155,19 @@ TEST_F(CmdPrint, OptionsNotGivenComeFromTheWindowsSettingsStore) {
 }
 
 TEST_F(CmdPrint, FailuresShownAsMessagesEndWithStatusOne) {
-    Result r = Fti({"print", ReturnPath(), "--template", (Folder / "none.ftb").string(), "--forms", "200"});
+    FtiResult r = qv::test::RunFti(
+        {"print", ReturnPath(), "--template", (Folder / "none.ftb").string(), "--forms", "200"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "Couldn't copy page");
 
     std::filesystem::create_directory(Folder / "busy.pdf");
-    r = Fti({"print", ReturnPath(), "-o", (Folder / "busy.pdf").string(), "--template", TestTemplate()});
+    r = qv::test::RunFti(
+        {"print", ReturnPath(), "-o", (Folder / "busy.pdf").string(), "--template", TestTemplate()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Could not create Adobe PDF File.  Please make sure you close \r\n"
                      "the previous file in Adobe Reader before trying to print again.\n");
 
-    r = Fti({"print", (Folder / "missing.fti").string()});
+    r = qv::test::RunFti({"print", (Folder / "missing.fti").string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "The File " + (Folder / "missing.fti").string() + " does not exist!");
     EXPECT_FALSE(std::filesystem::exists(Folder / "missing.pdf"));
@@ -188,7 +176,7 @@ TEST_F(CmdPrint, FailuresShownAsMessagesEndWithStatusOne) {
 TEST_F(CmdPrint, APriorYearReturnIsConvertedFirstAndPrintedNextToIt) {
     const auto prior = Folder / "old2008.fti";
     PriorFileBuilder(5).Text("CorpName", "Prairie Holdings").Text("FEIN", "73-7654321").Write(prior.string());
-    Result r = Fti({"print", prior.string(), "--template", TestTemplate(), "--forms", "a"});
+    FtiResult r = qv::test::RunFti({"print", prior.string(), "--template", TestTemplate(), "--forms", "a"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(
         r.err,
@@ -200,7 +188,7 @@ TEST_F(CmdPrint, APriorYearReturnIsConvertedFirstAndPrintedNextToIt) {
 
 TEST_F(CmdPrint, TheOutputNeverReplacesTheReturn) {
     const auto before = std::filesystem::file_size(ReturnPath());
-    Result r = Fti({"print", ReturnPath(), "-o", (Folder / "." / "acme.fti").string()});
+    FtiResult r = qv::test::RunFti({"print", ReturnPath(), "-o", (Folder / "." / "acme.fti").string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(), "The PDF cannot be written over the return file " + ReturnPath() + ".");
     EXPECT_EQ(std::filesystem::file_size(ReturnPath()), before);
@@ -221,12 +209,12 @@ TEST_F(CmdPrint, UsageErrors) {
         {"print", "a.fti", "--landscape"},
     };
     for (const auto& args : bad) {
-        Result r = Fti(args);
+        FtiResult r = qv::test::RunFti(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
     // Giving the same choice twice is no conflict.
-    Result r =
-        Fti({"print", ReturnPath(), "--cents", "--cents", "--template", TestTemplate(), "--forms", "a"});
+    FtiResult r = qv::test::RunFti(
+        {"print", ReturnPath(), "--cents", "--cents", "--template", TestTemplate(), "--forms", "a"});
     EXPECT_EQ(r.status, 0) << r.err;
 }

@@ -9,6 +9,7 @@
 #include "PdfReadBack.h"
 #include "PdfShownText.h"
 #include "PrintRun.h"
+#include "TestSupport.h"
 #include "ValueFormats.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
@@ -25,14 +26,7 @@ using test::ShownText;
 const std::string kCourier = "Courier";
 const std::string kTimes = "Times-Roman";
 
-class RecordingNotices : public Notices {
-public:
-    void Beep() override {}
-    void Error(std::string_view text) override { Errors.emplace_back(text); }
-    void Information(std::string_view text) override { Errors.emplace_back(text); }
-    Answer Question(std::string_view, Buttons) override { return Answer::No; }
-    std::vector<std::string> Errors;
-};
+using test::RecordingNotices;
 
 StandardFontMetrics MetricsOf(const std::string& font) {
     if (font == kCourier)

@@ -1,5 +1,8 @@
 #pragma once
 
+// What every test program shares: notices that remember what the user would have been told, the
+// program around a return document, and a folder of its own per test.
+
 #include "Notices.h"
 #include "Services.h"
 #include "Settings.h"
@@ -13,20 +16,24 @@
 
 namespace qv::test {
 
-// Notices that remember what the user would have been told.
+// Every question is answered "Cancel", which never discards anything.
 class RecordingNotices : public Notices {
 public:
     int Beeps = 0;
     std::vector<std::string> Errors;
     std::vector<std::string> Informations;
+    std::vector<std::string> Questions;
 
     void Beep() override { ++Beeps; }
     void Error(std::string_view text) override { Errors.emplace_back(text); }
     void Information(std::string_view text) override { Informations.emplace_back(text); }
-    Answer Question(std::string_view, Buttons) override { return Answer::No; }
+    Answer Question(std::string_view text, Buttons) override {
+        Questions.emplace_back(text);
+        return Answer::Cancel;
+    }
 };
 
-// The program around a return document, with United States regional settings.
+// A data module, notices, settings and United States regional settings for one test.
 struct TestEnv {
     Tdm dm;
     RecordingNotices notices;
@@ -40,7 +47,7 @@ public:
     TempDir() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
-                ("qv_import_" + std::to_string(rd()) + std::to_string(rd()));
+                ("qv_test_" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
@@ -50,6 +57,7 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
+    const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
     std::string Write(const std::string& name, const std::string& bytes) const {
         const std::string path = File(name);
