@@ -334,6 +334,8 @@ int PdfWriter::SaveToFile(const std::string& path) {
         const size_t warnings = doc->Pdf->numWarnings();
         QPDFWriter writer(*doc->Pdf);
         writer.setOutputFile(path.c_str(), file.File(), false);
+        // The same document gives the same bytes, on every run and in every build.
+        writer.setDeterministicID(true);
         writer.write();
         if (doc->Pdf->numWarnings() != warnings)
             return 0;
@@ -542,22 +544,27 @@ int PdfWriter::DrawText(double x, double y, std::string_view text) {
     return 1;
 }
 
+// The stroke colour and line width, written only when they differ from what the page has in force.
+void PdfWriter::EmitStrokeState(Page& page, std::string& ops) {
+    const Color color{lineColor_[0], lineColor_[1], lineColor_[2]};
+    if (!page.StrokeKnown || page.EmittedStroke != color) {
+        AppendColor(ops, color, "RG");
+        page.StrokeKnown = true;
+        page.EmittedStroke = color;
+    }
+    if (page.EmittedLineWidth != lineWidth_) {
+        AppendNumber(ops, lineWidth_);
+        ops += " w\n";
+        page.EmittedLineWidth = lineWidth_;
+    }
+}
+
 void PdfWriter::DrawLine(double x1, double y1, double x2, double y2) {
     Page* page = CurrentPage();
     if (page == nullptr)
         return;
     std::string& ops = PageOps(*page);
-    Color color{lineColor_[0], lineColor_[1], lineColor_[2]};
-    if (!page->StrokeKnown || page->EmittedStroke != color) {
-        AppendColor(ops, color, "RG");
-        page->StrokeKnown = true;
-        page->EmittedStroke = color;
-    }
-    if (page->EmittedLineWidth != lineWidth_) {
-        AppendNumber(ops, lineWidth_);
-        ops += " w\n";
-        page->EmittedLineWidth = lineWidth_;
-    }
+    EmitStrokeState(*page, ops);
     PutPoint(ops, x1, y1);
     ops += " m ";
     PutPoint(ops, x2, y2);
@@ -577,19 +584,8 @@ void PdfWriter::DrawBox(double x, double y, double w, double h, int mode) {
             page->EmittedFill = color;
         }
     }
-    if (mode != 1) {
-        Color color{lineColor_[0], lineColor_[1], lineColor_[2]};
-        if (!page->StrokeKnown || page->EmittedStroke != color) {
-            AppendColor(ops, color, "RG");
-            page->StrokeKnown = true;
-            page->EmittedStroke = color;
-        }
-        if (page->EmittedLineWidth != lineWidth_) {
-            AppendNumber(ops, lineWidth_);
-            ops += " w\n";
-            page->EmittedLineWidth = lineWidth_;
-        }
-    }
+    if (mode != 1)
+        EmitStrokeState(*page, ops);
     // The lower-left corner in PDF terms: below the top edge in either origin.
     PutPoint(ops, x, origin_ == 1 ? y + h : y - h);
     ops += ' ';

@@ -104,6 +104,7 @@ private:
     Page* CurrentPage() const;
     // The page's operators, with the graphics state the text state calls for.
     std::string& PageOps(Page& page);
+    void EmitStrokeState(Page& page, std::string& ops);
     void PutPoint(std::string& ops, double x, double y) const;
     void FlushPage(Document& doc, Page& page);
     void FlushAll(Document& doc);
