@@ -1,10 +1,15 @@
 #include "Commands.h"
+#include "Error.h"
+#include "ImportReturn.h"
+#include "InputFile.h"
 #include "uFranchise.h"
 
 namespace qv::cli {
 
 // fti compute FILE [-o OUT]: recomputes the return and saves it to FILE, or to OUT. A computation
-// that fails saves nothing, so the file on disk keeps its last consistent state.
+// that fails saves nothing, so the file on disk keeps its last consistent state. A 2004-2009 file is
+// converted first, as Open does, and saved only to an OUT of its own: a prior-year file is never
+// written over.
 int CmdCompute(Context& ctx, const std::vector<std::string>& args) {
     std::string file;
     std::string out;
@@ -26,11 +31,18 @@ int CmdCompute(Context& ctx, const std::vector<std::string>& args) {
     }
     if (file.empty())
         throw UsageError("compute takes one file");
+    // Said once here; opening a missing file would say it twice, as the window's Open does.
+    if (!FileExists(file))
+        throw Error(msg::FileDoesNotExist(file));
     auto doc = ctx.NewReturn();
-    doc->LoadFromFile(file);
+    const ImportResult imported = ImportReturn(*doc, file);
     ctx.CheckNoErrorShown();
-    doc->ComputeReturn();
+    if (imported.ConvertedFrom() && (!outGiven || out == file))
+        throw Error("The File " + file + " is a return of the " + std::to_string(imported.EditionYear) +
+                    " edition; give the current return its own file with -o OUT (or fti convert)");
     doc->SaveToFile(outGiven ? out : file);
+    if (imported.ConvertedFrom())
+        ctx.notices.Information(ConvertedMessage(imported.EditionYear));
     return 0;
 }
 

@@ -155,3 +155,25 @@ TEST_F(CliImport, ConvertUsageErrors) {
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
 }
+
+TEST_F(CliImport, ComputeConvertsAPriorFileOnlyIntoAFileOfItsOwn) {
+    const std::string prior = WritePrior(3, "prior.fti");
+    const std::string before = ReadAll(prior);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"compute", prior},
+                                                 std::vector<std::string>{"compute", prior, "-o", prior}}) {
+        const FtiResult r = qv::test::RunFti(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.LastErrorLine(), "The File " + prior +
+                                         " is a return of the 2006 edition; give the current return its own "
+                                         "file with -o OUT (or fti convert)");
+        EXPECT_EQ(ReadAll(prior), before);
+    }
+    const std::string out = dir.File("current.fti");
+    const FtiResult r = qv::test::RunFti({"compute", prior, "-o", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.LastErrorLine(), ConvertedMessage(2006));
+    const FtiResult shown = qv::test::RunFti({"show", out});
+    EXPECT_NE(shown.out.find("\"convertedFrom\": null,"), std::string::npos);
+    EXPECT_NE(shown.out.find("\"CorpName\": \"Red Earth Supply Co.\""), std::string::npos);
+    EXPECT_NE(shown.out.find("\"F200Line12\": \"10.0000\""), std::string::npos) << "recomputed";
+}
