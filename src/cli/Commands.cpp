@@ -23,7 +23,8 @@ constexpr const char* kUsage =
     "  fti print FILE [-o OUT.pdf] [--forms LIST] [--whole-dollars|--cents] [--combined|--separate]\n"
     "            [--template PATH]\n"
     "  fti apply RETURN CHANGES.json [-o OUT] [--table NAME=FILE.csv ...] [--replace-rows]\n"
-    "                                    put figures into a return, recompute and save it\n";
+    "                                    put figures into a return, recompute and save it\n"
+    "  fti check FILE [--json]           list what may be wrong with the return; exit 1 on an error\n";
 
 struct Command {
     const char* name;
@@ -31,8 +32,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"new", CmdNew},         {"show", CmdShow},   {"compute", CmdCompute},
-    {"convert", CmdConvert}, {"print", CmdPrint}, {"apply", CmdApply},
+    {"new", CmdNew},     {"show", CmdShow},   {"compute", CmdCompute}, {"convert", CmdConvert},
+    {"print", CmdPrint}, {"apply", CmdApply}, {"check", CmdCheck},
 };
 
 // The name of the locale the environment asks for, as setlocale resolves LC_ALL, LC_x and LANG.

@@ -68,5 +68,6 @@ int CmdCompute(Context& ctx, const std::vector<std::string>& args);
 int CmdConvert(Context& ctx, const std::vector<std::string>& args);
 int CmdPrint(Context& ctx, const std::vector<std::string>& args);
 int CmdApply(Context& ctx, const std::vector<std::string>& args);
+int CmdCheck(Context& ctx, const std::vector<std::string>& args);
 
 } // namespace qv::cli
