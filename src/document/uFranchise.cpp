@@ -68,13 +68,13 @@ Franchise::Franchise(int year, Services& services) : services_(services) {
     ResetHeader();
 }
 
-void Franchise::SaveToFile(const std::string& path) {
+void Franchise::SaveToFile(const std::string& path, AtomicFileWriter::Mode mode) {
     ReturnFileName = path;
-    AtomicFileWriter file(path);
+    AtomicFileWriter file(path, mode);
     // Only a header this program can read back is written.
     if (FileHeader.FormatVersion() != ReturnFileHeader::kCurrentVersion || !FileHeader.HasSignature())
         ResetHeader();
-    ByteWriter out(file.File());
+    ByteWriter out(file.File(), file.Target());
     out.Write(FileHeader.Bytes.data(), FileHeader.Bytes.size());
     uint8_t length[4];
     StoreLE32(length, static_cast<uint32_t>(ReturnRecord::kSize));

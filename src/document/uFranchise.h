@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "ReturnRecord.h"
 #include "Services.h"
 
@@ -57,7 +58,9 @@ public:
 
     // Writes header, record and the five table streams. The earlier file is replaced only once the
     // new one is complete on disk; a failed save leaves it byte for byte as it was.
-    void SaveToFile(const std::string& path);
+    // Under CreateNew an existing file is never replaced: of two saves to one new name, exactly one
+    // succeeds and the other fails with "The File <path> already exists!".
+    void SaveToFile(const std::string& path, AtomicFileWriter::Mode mode = AtomicFileWriter::Mode::Replace);
     // Reads a return file of this edition. A missing file is reported to the user (beep and message)
     // and is not an error; everything else that goes wrong is an error with the message the user sees.
     void LoadFromFile(const std::string& path);
@@ -70,7 +73,8 @@ public:
     // takes the forms chosen in its dialog. A return never saved has no place for its PDF and is
     // refused with an error.
     void PrintAll();
-    void PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA, bool form200);
+    void PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
+                       bool form200);
     // The whole-dollar flag from the setting "WholeDollars" (absent: no).
     void ReadWholeDollars();
     // The setting "CombineSchedules" (absent: yes): the balance-sheet schedules share pages.
