@@ -5,11 +5,11 @@
 // byte, so nothing of our own writer is in the pages the run copies.
 
 #include "Notices.h"
+#include "TestSupport.h"
 #include "PdfReadBack.h"
 #include "PdfWriter.h"
 #include "PrintRun.h"
 #include "Settings.h"
-#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -19,6 +19,7 @@
 #include <vector>
 
 namespace qv::test {
+
 
 // The label each page of the test template carries at (50, 30) from the top-left corner, in
 // Helvetica 10: "Template page 3".
