@@ -720,6 +720,7 @@ TEST_P(Pictures, ControlsAreDrawnLegiblyAtEveryZoom) {
     scaled(checked, 16, 16);
     scaled(list, 60, 21);
     scaled(link, 180, 18);
+    page.adjustSize();
     page.show();
     QApplication::setActiveWindow(&page);
     amount->setFocus();
@@ -729,6 +730,12 @@ TEST_P(Pictures, ControlsAreDrawnLegiblyAtEveryZoom) {
     EXPECT_GT(NavyPixels(Picture(computed, QStringLiteral("computed") + suffix)), 10 * zoom * zoom);
     EXPECT_GT(NavyPixels(Picture(checked, QStringLiteral("checked") + suffix)), 10 * zoom);
     EXPECT_EQ(NavyPixels(Picture(unchecked, QStringLiteral("unchecked") + suffix)), 0);
+    checked->setFocus(Qt::TabFocusReason);
+    Picture(checked, QStringLiteral("checked_focused") + suffix);
+    link->setFocus(Qt::TabFocusReason);
+    Picture(link, QStringLiteral("link_focused") + suffix);
+    list->setFocus(Qt::TabFocusReason);
+    Picture(list, QStringLiteral("list_focused") + suffix);
     // The whole amount is visible in a box of the page's size.
     EXPECT_LE(amount->fontMetrics().horizontalAdvance(amount->text()), amount->width() - 4);
     EXPECT_LE(computed->fontMetrics().horizontalAdvance(QStringLiteral("(987,654 .0  0)")),

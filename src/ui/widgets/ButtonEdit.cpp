@@ -6,7 +6,7 @@
 namespace qv::ui {
 
 ButtonEdit::ButtonEdit(QWidget* parent)
-    : QLineEdit(parent), button_(new TrailingButton(this, TrailingButton::Glyph::Ellipsis)) {
+    : QLineEdit(parent), button_(new TrailingButton(this, ButtonGlyph::Ellipsis)) {
     ApplyFieldStyle(this);
     button_->setObjectName(QStringLiteral("button"));
     connect(button_, &QToolButton::clicked, this, &ButtonEdit::buttonClicked);

@@ -29,19 +29,9 @@ DateValue FromQDate(const QDate& date) {
 } // namespace
 
 DateEdit::DateEdit(QWidget* parent)
-    : QLineEdit(parent), button_(new TrailingButton(this, TrailingButton::Glyph::DropDown)),
-      popup_(new QFrame(this, Qt::Popup)), calendar_(new QCalendarWidget(popup_)) {
+    : QLineEdit(parent), button_(new TrailingButton(this, ButtonGlyph::DropDown)) {
     ApplyFieldStyle(this);
     button_->setObjectName(QStringLiteral("dropDown"));
-    popup_->setFrameShape(QFrame::Box);
-    auto* layout = new QVBoxLayout(popup_);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(calendar_);
-    calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calendar_->setGridVisible(true);
-    popup_->installEventFilter(this);
-    connect(calendar_, &QCalendarWidget::clicked, this, &DateEdit::chooseFromCalendar);
-    connect(calendar_, &QCalendarWidget::activated, this, &DateEdit::chooseFromCalendar);
     connect(button_, &QToolButton::clicked, this, [this] {
         if (isCalendarShown())
             hideCalendar();
@@ -137,12 +127,33 @@ void DateEdit::focusOutEvent(QFocusEvent* event) {
         commitText();
 }
 
+QCalendarWidget* DateEdit::calendar() {
+    // Made at the first opening: a page holds dozens of date edits and most never open.
+    if (!calendar_) {
+        popup_ = new QFrame(this, Qt::Popup);
+        popup_->setFrameShape(QFrame::Box);
+        calendar_ = new QCalendarWidget(popup_);
+        auto* layout = new QVBoxLayout(popup_);
+        layout->setContentsMargins(1, 1, 1, 1);
+        layout->addWidget(calendar_);
+        calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        calendar_->setGridVisible(true);
+        popup_->installEventFilter(this);
+        connect(calendar_, &QCalendarWidget::clicked, this, &DateEdit::chooseFromCalendar);
+        connect(calendar_, &QCalendarWidget::activated, this, &DateEdit::chooseFromCalendar);
+    }
+    return calendar_;
+}
+
 bool DateEdit::isCalendarShown() const {
-    return popup_->isVisible();
+    return popup_ && popup_->isVisible();
 }
 
 void DateEdit::showCalendar() {
+    if (isReadOnly())
+        return;
     commitText();
+    calendar();
     calendar_->setSelectedDate(date_ == 0 ? QDate::currentDate() : ToQDate(date_));
     QPoint below = mapToGlobal(QPoint(0, height()));
     popup_->adjustSize();
@@ -153,7 +164,8 @@ void DateEdit::showCalendar() {
 }
 
 void DateEdit::hideCalendar() {
-    popup_->hide();
+    if (popup_)
+        popup_->hide();
 }
 
 void DateEdit::chooseFromCalendar() {
@@ -162,7 +174,7 @@ void DateEdit::chooseFromCalendar() {
 }
 
 bool DateEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == popup_ && event->type() == QEvent::Hide && popupOpen_) {
+    if (popup_ && watched == popup_ && event->type() == QEvent::Hide && popupOpen_) {
         popupOpen_ = false;
         emit closeUp();
     }

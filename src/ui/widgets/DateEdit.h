@@ -30,7 +30,8 @@ public:
     const RegionalSettings& regional() const { return regional_; }
 
     QToolButton* dropDownButton() const { return button_; }
-    QCalendarWidget* calendar() const { return calendar_; }
+    // The calendar of the drop-down, made when first asked for.
+    QCalendarWidget* calendar();
     bool isCalendarShown() const;
     void showCalendar();
     void hideCalendar();
@@ -56,8 +57,8 @@ private:
     DateValue date_ = 0;
     RegionalSettings regional_;
     QToolButton* button_;
-    QFrame* popup_;
-    QCalendarWidget* calendar_;
+    QFrame* popup_ = nullptr;
+    QCalendarWidget* calendar_ = nullptr;
     bool popupOpen_ = false;
 };
 

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QWidget>
 
@@ -74,6 +76,43 @@ void ApplyFieldStyle(QWidget* widget) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setFrame(false);
     widget->installEventFilter(FocusTint::instance());
+}
+
+int FieldButtonWidth(int fieldHeight) {
+    return qMax(10, (fieldHeight * 4 + 4) / 5);
+}
+
+void PaintFieldButton(QPainter& p, const QRect& rect, ButtonGlyph glyph, ButtonLook look) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor face(look.down ? 0xc8d0e8 : look.hovered ? 0xe4e9f6 : 0xd9dee9);
+    if (!look.enabled)
+        face = QColor(0xe6e6e6);
+    p.fillRect(r, face);
+    p.setPen(QPen(QColor(0x8a93a8), 1));
+    p.drawLine(r.topLeft(), r.bottomLeft());
+
+    const QColor ink = look.enabled ? QColor(0x202020) : QColor(0x9a9a9a);
+    const qreal unit = qMin(r.width(), r.height());
+    const QPointF c = r.center();
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    if (glyph == ButtonGlyph::DropDown) {
+        const qreal half = unit * 0.24;
+        QPainterPath arrow;
+        arrow.moveTo(c.x() - half, c.y() - half * 0.5);
+        arrow.lineTo(c.x() + half, c.y() - half * 0.5);
+        arrow.lineTo(c.x(), c.y() + half * 0.6);
+        arrow.closeSubpath();
+        p.drawPath(arrow);
+    } else {
+        const qreal radius = qMax(0.9, unit * 0.07);
+        const qreal step = unit * 0.22;
+        for (int i = -1; i <= 1; ++i)
+            p.drawEllipse(QPointF(c.x() + i * step, c.y() + unit * 0.12), radius, radius);
+    }
+    p.restore();
 }
 
 } // namespace qv::ui

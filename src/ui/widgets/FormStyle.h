@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace qv::ui {
@@ -30,5 +32,17 @@ void SetZoomedFont(QWidget* widget, double pointSize, double zoom);
 // A flat, frameless field over a form box: navy bold text, a light tint while it can be typed into
 // (a warmer one while it has the focus), and when disabled the same navy text straight on the page.
 void ApplyFieldStyle(QWidget* widget);
+
+// The button at the right end of a date edit, a button edit or a list: a flat face with a drawn
+// arrow or ellipsis that scales with the button, so it stays crisp at every zoom.
+enum class ButtonGlyph { DropDown, Ellipsis };
+struct ButtonLook {
+    bool enabled = true;
+    bool down = false;
+    bool hovered = false;
+};
+void PaintFieldButton(QPainter& painter, const QRect& rect, ButtonGlyph glyph, ButtonLook look);
+// The width of that button in a field of the given height.
+int FieldButtonWidth(int fieldHeight);
 
 } // namespace qv::ui

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
+#include <QPainter>
 
 namespace qv::ui {
 
@@ -34,6 +35,21 @@ void ListBox::showPopup() {
 void ListBox::hidePopup() {
     QComboBox::hidePopup();
     popupClosed();
+}
+
+void ListBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette::ColorGroup group = !isEnabled()       ? QPalette::Disabled
+                                       : isActiveWindow() ? QPalette::Active
+                                                          : QPalette::Inactive;
+    p.fillRect(rect(), palette().brush(group, QPalette::Base));
+    const int buttonWidth = FieldButtonWidth(height());
+    const QRect textArea = rect().adjusted(2, 0, -buttonWidth - 2, 0);
+    p.setPen(palette().color(group, QPalette::Text));
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
+               fontMetrics().elidedText(currentText(), Qt::ElideRight, textArea.width()));
+    const QRect button(width() - buttonWidth, 0, buttonWidth, height());
+    PaintFieldButton(p, button, ButtonGlyph::DropDown, {isEnabled(), view()->isVisible(), underMouse()});
 }
 
 bool ListBox::eventFilter(QObject* watched, QEvent* event) {

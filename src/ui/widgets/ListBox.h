@@ -5,8 +5,8 @@
 namespace qv::ui {
 
 // A drop-down list that takes only its own items. currentText is the selected item's text, empty
-// when nothing is selected. closeUp() follows every closing of the list, once the choice made in
-// it (if any) has become the current item.
+// when nothing is selected. Drawn flat like the other fields, its button scaling with the field. closeUp()
+// follows every closing of the list, once the choice made in it (if any) has become the current item.
 class ListBox : public QComboBox {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ signals:
     void closeUp();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormStyle.h"
+
 #include <QToolButton>
 
 class QLineEdit;
@@ -12,9 +14,7 @@ namespace qv::ui {
 class TrailingButton : public QToolButton {
     Q_OBJECT
 public:
-    enum class Glyph { DropDown, Ellipsis };
-
-    TrailingButton(QLineEdit* edit, Glyph glyph);
+    TrailingButton(QLineEdit* edit, ButtonGlyph glyph);
 
     QSize sizeHint() const override;
 
@@ -26,7 +26,7 @@ private:
     void place();
 
     QLineEdit* edit_;
-    Glyph glyph_;
+    ButtonGlyph glyph_;
 };
 
 } // namespace qv::ui
