@@ -48,6 +48,15 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
     return info.param.name;
 }
 
+// A failing case is told by its name.
+template <typename Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // A shown, active window holding the widget under test and a plain edit after it, so that Tab
 // leaves the widget the way a user leaves a field.
 class Page {
@@ -293,6 +302,31 @@ TEST(NumericEdit, SetMoneyRoundsHalfAwayToTheDecimalsShown) {
     EXPECT_EQ(edit.money(), Units(-7500000));
 }
 
+struct RoundTripCase {
+    std::string name;
+    QString format;
+    int64_t units;
+};
+
+class MoneyRoundTrips : public testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(MoneyRoundTrips, AnAmountOfTheFieldsPrecisionComesBackExactly) {
+    const RoundTripCase& c = GetParam();
+    NumericEdit edit;
+    edit.setDisplayFormat(c.format);
+    edit.setMoney(Units(c.units));
+    EXPECT_EQ(edit.money(), Units(c.units));
+}
+
+INSTANTIATE_TEST_SUITE_P(Amounts, MoneyRoundTrips,
+                         testing::Values(RoundTripCase{"Cents", kCents, 12345600},
+                                         RoundTripCase{"NegativeCents", kCents, -100},
+                                         RoundTripCase{"Largest", kCents, 999999999999990000},
+                                         RoundTripCase{"Whole", kWhole, -20000},
+                                         RoundTripCase{"SpacedCents", kSpacedCents, 98765400},
+                                         RoundTripCase{"FourDecimals", kShares, 1}),
+                         CaseName<RoundTripCase>);
+
 TEST(NumericEdit, DoubleAndIntegerFields) {
     NumericEdit shares;
     shares.setDisplayFormat(kShares);
@@ -511,6 +545,10 @@ TEST(ButtonEdit, ButtonIsReachedByMouseAndKeyboard) {
     QTest::keyClicks(edit, "Jan 2010");
     EXPECT_EQ(edit->text(), "Jan 2010");
     EXPECT_TRUE(edit->hasFocus());
+    // A field filled only through its dialog still opens it.
+    edit->setReadOnly(true);
+    QTest::keyClick(edit, Qt::Key_F4);
+    EXPECT_EQ(clicked.count(), 4);
 }
 
 TEST(ToggleButton, ClickAndSpaceToggle) {
@@ -608,45 +646,56 @@ TEST(LinkButton, SpaceAndEnterClickAndTabReachesIt) {
 // ---------------------------------------------------------------------------------------------
 // Locale
 
-TEST(RegionalSettingsFromLocale, UnitedStates) {
-    const RegionalSettings r = RegionalSettingsFromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(r.ShortDateFormat, "m/d/yyyy");
-    EXPECT_EQ(r.DateSeparator, '/');
-    EXPECT_EQ(r.ThousandSeparator, ',');
-    EXPECT_EQ(r.DecimalSeparator, '.');
-    EXPECT_EQ(r.CurrencyString, "$");
-    EXPECT_EQ(r.CurrencyFormat, 0);
+struct LocaleCase {
+    std::string name;
+    QLocale locale;
+    std::string shortDate;
+    char dateSeparator;
+    char thousand;
+    char decimal;
+    std::string currency;
+    int currencyFormat;
+    int negativeCurrencyFormat;
+    std::string july4th;
+};
+
+class LocaleSettings : public testing::TestWithParam<LocaleCase> {};
+
+TEST_P(LocaleSettings, FillEveryRegionalSetting) {
+    const LocaleCase& c = GetParam();
+    const RegionalSettings r = RegionalSettingsFromLocale(c.locale);
+    EXPECT_EQ(r.ShortDateFormat, c.shortDate);
+    EXPECT_EQ(r.DateSeparator, c.dateSeparator);
+    EXPECT_EQ(r.ThousandSeparator, c.thousand);
+    EXPECT_EQ(r.DecimalSeparator, c.decimal);
+    EXPECT_EQ(r.CurrencyString, c.currency);
+    EXPECT_EQ(r.CurrencyFormat, c.currencyFormat);
+    EXPECT_EQ(r.NegativeCurrencyFormat, c.negativeCurrencyFormat);
     EXPECT_EQ(r.CurrencyDecimals, 2);
-    EXPECT_EQ(FormatShortDate(EncodeDate(2010, 7, 4), r), "7/4/2010");
+    EXPECT_EQ(FormatShortDate(EncodeDate(2010, 7, 4), r), c.july4th);
 }
 
-TEST(RegionalSettingsFromLocale, Germany) {
-    const RegionalSettings r = RegionalSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(r.ShortDateFormat, "dd/mm/yyyy");
-    EXPECT_EQ(r.DateSeparator, '.');
-    EXPECT_EQ(r.ThousandSeparator, '.');
-    EXPECT_EQ(r.DecimalSeparator, ',');
-    EXPECT_EQ(r.CurrencyString, "\x80");
-    EXPECT_EQ(r.CurrencyFormat, 3);
-    EXPECT_EQ(r.NegativeCurrencyFormat, 8);
-    EXPECT_EQ(FormatShortDate(EncodeDate(2010, 7, 4), r), "04.07.2010");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LocaleSettings,
+    testing::Values(LocaleCase{"UnitedStates", QLocale(QLocale::English, QLocale::UnitedStates), "m/d/yyyy",
+                               '/', ',', '.', "$", 0, 0, "7/4/2010"},
+                    LocaleCase{"Germany", QLocale(QLocale::German, QLocale::Germany), "dd/mm/yyyy", '.', '.',
+                               ',', "\x80", 3, 8, "04.07.2010"},
+                    LocaleCase{"UnitedKingdom", QLocale(QLocale::English, QLocale::UnitedKingdom),
+                               "dd/mm/yyyy", '/', ',', '.', "\xA3", 0, 0, "04/07/2010"},
+                    LocaleCase{"France", QLocale(QLocale::French, QLocale::France), "dd/mm/yyyy", '/', '\xA0',
+                               ',', "\x80", 3, 15, "04/07/2010"},
+                    LocaleCase{"CMeansUnitedStates", QLocale::c(), "m/d/yyyy", '/', ',', '.', "$", 0, 0,
+                               "7/4/2010"}),
+    CaseName<LocaleCase>);
 
-TEST(RegionalSettingsFromLocale, FrenchGroupsWithNoBreakSpace) {
+TEST(LocaleSettings, FrenchAmountsGroupWithNoBreakSpace) {
     const RegionalSettings r = RegionalSettingsFromLocale(QLocale(QLocale::French, QLocale::France));
-    EXPECT_EQ(r.ThousandSeparator, '\xA0');
-    EXPECT_EQ(r.DecimalSeparator, ',');
     NumericEdit edit;
     edit.setRegional(r);
     edit.setMoney(Units(12345000));
     EXPECT_EQ(edit.text(), QStringLiteral("1\u00A0234,50"));
     EXPECT_EQ(edit.money(), Units(12345000));
-}
-
-TEST(RegionalSettingsFromLocale, CLocaleMeansUnitedStates) {
-    const RegionalSettings r = RegionalSettingsFromLocale(QLocale::c());
-    EXPECT_EQ(r.ShortDateFormat, RegionalSettings::UnitedStates().ShortDateFormat);
-    EXPECT_EQ(r.ThousandSeparator, ',');
 }
 
 // ---------------------------------------------------------------------------------------------

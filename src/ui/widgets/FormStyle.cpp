@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QPointer>
 #include <QWidget>
 
 namespace qv::ui {
@@ -36,8 +37,11 @@ QPalette FieldPalette(const QPalette& base, bool focused) {
 class FocusTint : public QObject {
 public:
     using QObject::QObject;
+    // One for the application, made again should the application be made again.
     static FocusTint* instance() {
-        static FocusTint* tint = new FocusTint(QCoreApplication::instance());
+        static QPointer<FocusTint> tint;
+        if (!tint)
+            tint = new FocusTint(QCoreApplication::instance());
         return tint;
     }
 
