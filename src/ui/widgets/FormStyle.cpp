@@ -59,9 +59,10 @@ protected:
 
 QFont AmountFont(double zoom) {
     QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Arial")});
+    // After Tahoma, faces of about its width, so that the amounts fit the form's boxes as designed.
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
     font.setPointSizeF(kFieldPointSize * zoom);
