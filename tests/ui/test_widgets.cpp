@@ -333,6 +333,10 @@ TEST(NumericEdit, DoubleAndIntegerFields) {
     shares.setValue(1234.56789);
     EXPECT_EQ(shares.text(), "1,234.5679");
     EXPECT_DOUBLE_EQ(shares.value(), 1234.5679);
+    // A double is shown by the decimal it stands for, not by its binary neighbour 2.67499...
+    shares.setDisplayFormat(kCents);
+    shares.setValue(2.675);
+    EXPECT_EQ(shares.text(), "2.68");
 
     NumericEdit ratio;
     ratio.setDisplayFormat(kRatio);
