@@ -201,6 +201,18 @@ TEST(NumericEdit, TextIsWhatTheUserTypesUntilTheFieldIsLeft) {
     EXPECT_EQ(edit->text(), "1,234.57");
 }
 
+TEST(NumericEdit, FieldHoldingTheFocusIsTinted) {
+    auto* edit = new NumericEdit;
+    Page page(edit);
+    EXPECT_EQ(edit->palette().color(QPalette::Active, QPalette::Base),
+              QColor::fromRgba(kFocusedFieldBackground));
+    page.leave();
+    EXPECT_EQ(edit->palette().color(QPalette::Active, QPalette::Base), QColor::fromRgba(kFieldBackground));
+    EXPECT_EQ(edit->palette().color(QPalette::Active, QPalette::Text), NavyColor());
+    EXPECT_TRUE(edit->font().bold());
+    EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
 struct FilterCase {
     std::string name;
     bool wholeOnly;
