@@ -75,6 +75,12 @@ public:
     QLineEdit* next() const { return next_; }
     // Tab out of the field under test.
     void leave() { QTest::keyClick(field_, Qt::Key_Tab); }
+    // Select all the field holds and type text over it.
+    void typeOver(const QString& text) {
+        QTest::keyClick(field_, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field_, Qt::Key_Delete);
+        QTest::keyClicks(field_, text);
+    }
 
 private:
     QWidget window_;
@@ -166,9 +172,7 @@ TEST_P(TypedAmounts, LeavingShowsAndHoldsTheRoundedAmount) {
         edit->setRegional(German());
     edit->setDisplayFormat(c.format);
     Page page(edit);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, c.typed);
+    page.typeOver(c.typed);
     page.leave();
     EXPECT_TRUE(page.next()->hasFocus());
     EXPECT_EQ(edit->text(), c.shown);
@@ -192,8 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(NumericEdit, TextIsWhatTheUserTypesUntilTheFieldIsLeft) {
     auto* edit = new NumericEdit;
     Page page(edit);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, "1234.565");
+    page.typeOver("1234.565");
     EXPECT_EQ(edit->text(), "1234.565");
     // Read while still typing: the amount the field is about to show.
     EXPECT_EQ(edit->money(), Units(12345700));
@@ -361,8 +364,7 @@ TEST(NumericEdit, DoubleAndIntegerFields) {
     year->setIntValue(2010);
     EXPECT_EQ(year->text(), "2010");
     Page page(year);
-    QTest::keyClick(year, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(year, "2011");
+    page.typeOver("2011");
     page.leave();
     EXPECT_EQ(year->intValue(), 2011);
 }
@@ -505,9 +507,7 @@ TEST_P(TypedDates, LeavingTakesTheDateOrKeepsThePreviousOne) {
         edit->setRegional(German());
     edit->setDate(EncodeDate(2010, 6, 30));
     Page page(edit);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, c.typed);
+    page.typeOver(c.typed);
     page.leave();
     EXPECT_EQ(edit->text(), c.shown);
     EXPECT_EQ(edit->date(), c.date);
