@@ -1,0 +1,15 @@
+#include "fOthCurrAssetsEdit.h"
+
+namespace qv::ui {
+
+TfrmOthCurrAssetsEdit::TfrmOthCurrAssetsEdit(ScheduleTable& table, Prompts& prompts,
+                                             const RegionalSettings& regional, QWidget* parent)
+    : TfrmGenrEdit(table, prompts, regional, parent) {
+    setWindowTitle("Other Current Assets");
+    AddField("eDesc", "Description", "Description");
+    AddField("eTtlEverywhere", "Total Everywhere", "TotalEverywhere");
+    AddField("eTtlOkla", "Total in Oklahoma", "TotalOklahoma");
+    setFixedSize(499, 140);
+}
+
+} // namespace qv::ui
