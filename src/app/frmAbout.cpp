@@ -1,5 +1,7 @@
 #include "frmAbout.h"
 
+#include "LinkButton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,16 +23,13 @@ TfAbout::TfAbout(const VersionInfo& version, ui::Prompts& prompts, QWidget* pare
     Version->setObjectName("Version");
     Copyright = new QLabel(this);
     Copyright->setObjectName("Copyright");
-    const QString site = QString::fromStdString(MakerSiteUrl());
-    urlWebSite =
-        new QLabel(QString("<a href=\"%1\">%2</a>").arg(site, QString::fromStdString(MakerHost())), this);
+    urlWebSite = new ui::LinkButton(QString::fromStdString(MakerHost()), this);
     urlWebSite->setObjectName("urlWebSite");
-    urlWebSite->setTextFormat(Qt::RichText);
-    // The browser is the desktop's, reached through the prompts; the label opens nothing itself.
-    urlWebSite->setOpenExternalLinks(false);
-    urlWebSite->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    connect(urlWebSite, &QLabel::linkActivated, this,
-            [&prompts](const QString& link) { prompts.OpenUrl(link.toStdString()); });
+    // The browser is the desktop's, reached through the prompts.
+    connect(urlWebSite, &QPushButton::clicked, this, [this, &prompts] {
+        urlWebSite->setVisited();
+        prompts.OpenUrl(MakerSiteUrl());
+    });
 
     OKButton = new QPushButton("OK", this);
     OKButton->setObjectName("OKButton");

@@ -8,6 +8,10 @@
 class QLabel;
 class QPushButton;
 
+namespace qv::ui {
+class LinkButton;
+}
+
 namespace qv::app {
 
 // The about box: the program's version and copyright, and a link to the maker's web site that opens
@@ -19,7 +23,7 @@ public:
     QLabel* ProductName;
     QLabel* Version;
     QLabel* Copyright;
-    QLabel* urlWebSite;
+    ui::LinkButton* urlWebSite;
     QPushButton* OKButton;
 
 protected:

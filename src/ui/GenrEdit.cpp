@@ -2,6 +2,7 @@
 
 #include "Codepage1252.h"
 #include "Error.h"
+#include "MaskEdit.h"
 #include "ScheduleTableModel.h"
 
 #include <QFocusEvent>
@@ -14,40 +15,6 @@
 #include <algorithm>
 
 namespace qv::ui {
-
-QString QtInputMask(const std::string& mask) {
-    const std::string body = mask.substr(0, mask.find(';'));
-    char blank = '_';
-    if (size_t last = mask.rfind(';');
-        last != std::string::npos && last + 1 < mask.size() && std::count(mask.begin(), mask.end(), ';') >= 2)
-        blank = mask[last + 1];
-    QString out;
-    for (size_t i = 0; i < body.size(); ++i) {
-        const char c = body[i];
-        if (c == '\\' && i + 1 < body.size()) {
-            out += '\\';
-            out += QChar::fromLatin1(body[++i]);
-        } else if (c == '0') {
-            out += '9'; // a digit that must be there
-        } else if (c == '9') {
-            out += '0'; // a digit that may be left out
-        } else {
-            out += '\\';
-            out += QChar::fromLatin1(c);
-        }
-    }
-    out += ';';
-    out += QChar::fromLatin1(blank);
-    return out;
-}
-
-QString MaskedValue(const QLineEdit& edit) {
-    QString shown = edit.displayText();
-    const QString mask = edit.inputMask();
-    const QChar blank = mask.isEmpty() ? QChar(' ') : mask.back();
-    shown.replace(blank, QChar(' '));
-    return shown;
-}
 
 TfrmGenrEdit::TfrmGenrEdit(ScheduleTable& table, Prompts& prompts, const RegionalSettings& regional,
                            QWidget* parent)
@@ -76,20 +43,21 @@ TfrmGenrEdit::TfrmGenrEdit(ScheduleTable& table, Prompts& prompts, const Regiona
 
 QLineEdit* TfrmGenrEdit::AddField(const char* objectName, const QString& label, const char* field) {
     const int row = fields_->rowCount();
-    auto* caption = new QLabel(label, pnlForm);
-    auto* edit = new QLineEdit(pnlForm);
-    edit->setObjectName(objectName);
-    caption->setBuddy(edit);
     const int column = table_.ColumnIndex(field);
     const ColumnDef& def = table_.Columns()[static_cast<size_t>(column)];
-    if (def.Type == ColumnType::String) {
-        if (!def.EditMask.empty())
-            edit->setInputMask(QtInputMask(def.EditMask));
+    QLineEdit* edit = nullptr;
+    if (def.Type == ColumnType::String && !def.EditMask.empty()) {
+        edit = new MaskEdit(QString::fromStdString(def.EditMask), pnlForm);
+    } else {
+        edit = new QLineEdit(pnlForm);
+        if (def.Type != ColumnType::String)
+            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         else if (def.Size > 0)
             edit->setMaxLength(def.Size);
-    } else {
-        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    edit->setObjectName(objectName);
+    auto* caption = new QLabel(label, pnlForm);
+    caption->setBuddy(edit);
     fields_->addWidget(caption, row, 0);
     fields_->addWidget(edit, row, 1);
     edit->installEventFilter(this);
@@ -114,7 +82,11 @@ TfrmGenrEdit::Field* TfrmGenrEdit::FieldOf(QObject* edit) {
 
 void TfrmGenrEdit::LoadField(Field& field) {
     loading_ = true;
-    field.Edit->setText(EditText(table_, field.Column, regional_));
+    const QString text = EditText(table_, field.Column, regional_);
+    if (auto* masked = dynamic_cast<MaskEdit*>(field.Edit))
+        masked->setStoredText(text);
+    else
+        field.Edit->setText(text);
     field.Edit->setCursorPosition(0);
     loading_ = false;
     field.Changed = false;
@@ -144,7 +116,8 @@ bool TfrmGenrEdit::HandOver(Field& field) {
     if (!field.Changed)
         return true;
     const ColumnDef& def = table_.Columns()[static_cast<size_t>(field.Column)];
-    QString text = def.EditMask.empty() ? field.Edit->text() : MaskedValue(*field.Edit);
+    auto* masked = dynamic_cast<MaskEdit*>(field.Edit);
+    QString text = masked ? masked->storedText() : field.Edit->text();
     if (def.Type != ColumnType::String && regional_.DecimalSeparator != '.')
         text.replace(QChar::fromLatin1(regional_.DecimalSeparator), QChar('.'));
     try {

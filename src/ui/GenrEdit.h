@@ -34,8 +34,10 @@ public:
 
 protected:
     // A labelled field for a table column, in tab order. Its kind follows the column: a text column
-    // takes at most its size in characters and its edit mask, a number is right-aligned. A label
-    // may hold a line break.
+    // with an edit mask is a masked edit (its value keeps the literals and a space per blank), other
+    // texts take at most the column's size in characters, and a number is right-aligned and handed
+    // to the table as typed, so that the table's own conversion judges it. A label may hold a line
+    // break.
     QLineEdit* AddField(const char* objectName, const QString& label, const char* field);
 
     void showEvent(QShowEvent* event) override;
@@ -68,11 +70,5 @@ private:
     bool loading_ = false;
     bool handingOver_ = false;
 };
-
-// The Qt input mask of a mask of the data layer ("00\-0000000;1;_": digits, an escaped literal,
-// literals kept in the value, "_" for a blank position).
-QString QtInputMask(const std::string& mask);
-// The value a masked field stores: its text as shown with each blank position as a space.
-QString MaskedValue(const QLineEdit& edit);
 
 } // namespace qv::ui

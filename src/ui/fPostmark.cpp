@@ -1,8 +1,8 @@
 #include "fPostmark.h"
 
+#include "DateEdit.h"
 #include "InterestMonths.h"
 
-#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,56 +11,15 @@
 
 namespace qv::ui {
 
-namespace {
-
-// "m/d/yyyy" of the regional settings as a Qt date format ("M/d/yyyy") with the user's separator.
-QString QtDateFormat(const RegionalSettings& regional) {
-    QString out;
-    for (char c : regional.ShortDateFormat)
-        out += c == 'm'   ? QChar('M')
-               : c == '/' ? QChar::fromLatin1(regional.DateSeparator)
-                          : QChar::fromLatin1(c);
-    return out;
-}
-
-} // namespace
-
-DateField::DateField(const RegionalSettings& regional, QWidget* parent)
-    : QLineEdit(parent), format_(QtDateFormat(regional)) {
-    connect(this, &QLineEdit::textChanged, this, &DateField::TextChanged);
-}
-
-void DateField::SetDate(DateValue date) {
-    if (date == 0) {
-        setText(QString());
-        return;
-    }
-    const CivilDate d = DecodeDate(date);
-    setText(QDate(d.Year, d.Month, d.Day).toString(format_));
-}
-
-void DateField::TextChanged(const QString& text) {
-    DateValue date = 0;
-    if (!text.trimmed().isEmpty()) {
-        const QDate d = QDate::fromString(text.trimmed(), format_);
-        if (!d.isValid())
-            return;
-        date = EncodeDate(d.year(), d.month(), d.day());
-    }
-    if (date == date_)
-        return;
-    date_ = date;
-    if (DateChanged)
-        DateChanged();
-}
-
 TfrmPostmark::TfrmPostmark(const InterestDates& dates, const RegionalSettings& regional, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle("Interest Calculation");
-    eDueDate = new DateField(regional, this);
+    eDueDate = new DateEdit(this);
     eDueDate->setObjectName("eDueDate");
-    ePostMark = new DateField(regional, this);
+    ePostMark = new DateEdit(this);
     ePostMark->setObjectName("ePostMark");
+    for (DateEdit* e : {eDueDate, ePostMark})
+        e->setRegional(regional);
     eMonths = new QSpinBox(this);
     eMonths->setObjectName("eMonths");
     eMonths->setRange(kInterestMonthsMin, kInterestMonthsMax);
@@ -88,23 +47,24 @@ TfrmPostmark::TfrmPostmark(const InterestDates& dates, const RegionalSettings& r
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    eDueDate->DateChanged = [this] { DateChanged(); };
-    ePostMark->DateChanged = [this] { DateChanged(); };
+    // A date typed (or picked from the calendar) changes the months at once.
+    connect(eDueDate, &QLineEdit::textChanged, this, &TfrmPostmark::DateChanged);
+    connect(ePostMark, &QLineEdit::textChanged, this, &TfrmPostmark::DateChanged);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    eDueDate->SetDate(dates.DueDate);
-    ePostMark->SetDate(dates.Postmark);
+    eDueDate->setDate(dates.DueDate);
+    ePostMark->setDate(dates.Postmark);
     DateChanged();
 }
 
 void TfrmPostmark::DateChanged() {
-    eMonths->setValue(ClampInterestMonths(MonthsBetween(ePostMark->Date(), eDueDate->Date())));
+    eMonths->setValue(ClampInterestMonths(MonthsBetween(ePostMark->date(), eDueDate->date())));
 }
 
 InterestDates TfrmPostmark::Dates() const {
     eMonths->interpretText();
-    return InterestDates{eDueDate->Date(), ePostMark->Date(), eMonths->value()};
+    return InterestDates{eDueDate->date(), ePostMark->date(), eMonths->value()};
 }
 
 bool EditInterest(InterestDates& dates, const RegionalSettings& regional, QWidget* parent) {

@@ -4,31 +4,14 @@
 #include "RegionalSettings.h"
 
 #include <QDialog>
-#include <QLineEdit>
 #include <cstdint>
-#include <functional>
 
 class QPushButton;
 class QSpinBox;
 
 namespace qv::ui {
 
-// A date typed in the user's short date format ("4/15/2009"); an empty field is no date (0). The
-// date changes when the text becomes a whole date or is cleared; a text that is not yet a date
-// leaves the last date.
-class DateField : public QLineEdit {
-public:
-    DateField(const RegionalSettings& regional, QWidget* parent = nullptr);
-    DateValue Date() const { return date_; }
-    void SetDate(DateValue date);
-    // Called with the new date whenever it changes.
-    std::function<void()> DateChanged;
-
-private:
-    void TextChanged(const QString& text);
-    QString format_;
-    DateValue date_ = 0;
-};
+class DateEdit;
 
 // The dates the interest dialog edits: the return's due date and postmark date, and the months of
 // late-payment interest they give.
@@ -47,8 +30,8 @@ public:
     // The dates and months as the dialog shows them.
     InterestDates Dates() const;
 
-    DateField* eDueDate;
-    DateField* ePostMark;
+    DateEdit* eDueDate;
+    DateEdit* ePostMark;
     QSpinBox* eMonths;
     QPushButton* btnOK;
     QPushButton* btnCancel;

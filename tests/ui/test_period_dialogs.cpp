@@ -1,5 +1,6 @@
 // The reporting period dialog and the interest dialog, driven from the keyboard.
 
+#include "DateEdit.h"
 #include "ScriptedPrompts.h"
 #include "UiTestSupport.h"
 #include "fPostmark.h"
@@ -29,7 +30,7 @@ void Choose(QComboBox* list, const char* item) {
 }
 
 // Types a date into a date field, replacing what it shows.
-void TypeDate(DateField* edit, const char* text) {
+void TypeDate(DateEdit* edit, const char* text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, text);
@@ -188,8 +189,8 @@ TEST_P(InterestDialogMonths, FollowTheTypedDatesAndOkTakesThem) {
     InterestDates dates{EncodeDate(2000, 1, 1), EncodeDate(2000, 1, 1), 7};
     int shown = 0;
     OnNextModal([&](QWidget* dialog) {
-        TypeDate(Child<DateField>(dialog, "eDueDate"), c.due);
-        TypeDate(Child<DateField>(dialog, "ePostMark"), c.postmark);
+        TypeDate(Child<DateEdit>(dialog, "eDueDate"), c.due);
+        TypeDate(Child<DateEdit>(dialog, "ePostMark"), c.postmark);
         shown = Child<QSpinBox>(dialog, "eMonths")->value();
         QTest::mouseClick(Child<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
     });
@@ -247,8 +248,8 @@ TEST(InterestDialog, CancelChangesNothing) {
     const InterestDates before{EncodeDate(2009, 4, 15), EncodeDate(2009, 4, 20), 0};
     InterestDates dates = before;
     OnNextModal([](QWidget* dialog) {
-        TypeDate(Child<DateField>(dialog, "eDueDate"), "1/15/2009");
-        TypeDate(Child<DateField>(dialog, "ePostMark"), "7/31/2009");
+        TypeDate(Child<DateEdit>(dialog, "eDueDate"), "1/15/2009");
+        TypeDate(Child<DateEdit>(dialog, "ePostMark"), "7/31/2009");
         QTest::mouseClick(Child<QPushButton>(dialog, "btnCancel"), Qt::LeftButton);
     });
     EXPECT_FALSE(EditInterest(dates, RegionalSettings::UnitedStates(), nullptr));

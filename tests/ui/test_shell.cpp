@@ -95,8 +95,10 @@ TEST(AboutBox, ShowsVersionAndCopyrightAndOpensTheMakersSite) {
         EXPECT_EQ(about->windowTitle(), "About");
         EXPECT_EQ(Child<QLabel>(about, "Version")->text(), "Version : 2010.0.0.4");
         EXPECT_EQ(Child<QLabel>(about, "Copyright")->text(), "Copyright (C) 2010 Ostrel Software");
-        QLabel* link = Child<QLabel>(about, "urlWebSite");
-        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
+        QPushButton* link = Child<QPushButton>(about, "urlWebSite");
+        EXPECT_EQ(link->text().toStdString(), MakerHost());
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
         QTest::mouseClick(Child<QPushButton>(about, "OKButton"), Qt::LeftButton);
         closedByOk = !about->isVisible() && static_cast<QDialog*>(about)->result() == QDialog::Accepted;
     });
