@@ -4,8 +4,12 @@ namespace qv::ui {
 
 TfrmOthCurrAssetsEdit::TfrmOthCurrAssetsEdit(ScheduleTable& table, Prompts& prompts,
                                              const RegionalSettings& regional, QWidget* parent)
+    : TfrmOthCurrAssetsEdit("Other Current Assets", table, prompts, regional, parent) {}
+
+TfrmOthCurrAssetsEdit::TfrmOthCurrAssetsEdit(const char* caption, ScheduleTable& table, Prompts& prompts,
+                                             const RegionalSettings& regional, QWidget* parent)
     : TfrmGenrEdit(table, prompts, regional, parent) {
-    setWindowTitle("Other Current Assets");
+    setWindowTitle(caption);
     AddField("eDesc", "Description", "Description");
     AddField("eTtlEverywhere", "Total Everywhere", "TotalEverywhere");
     AddField("eTtlOkla", "Total in Oklahoma", "TotalOklahoma");

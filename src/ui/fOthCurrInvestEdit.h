@@ -1,11 +1,11 @@
 #pragma once
 
-#include "GenrEdit.h"
+#include "fOthCurrAssetsEdit.h"
 
 namespace qv::ui {
 
-// An other investment, one row of tblOthInvest, in the fields of its edit dialog.
-class TfrmOthCurrInvestEdit : public TfrmGenrEdit {
+// An other investment, one row of tblOthInvest: the fields of the other current assets.
+class TfrmOthCurrInvestEdit : public TfrmOthCurrAssetsEdit {
 public:
     TfrmOthCurrInvestEdit(ScheduleTable& table, Prompts& prompts, const RegionalSettings& regional,
                           QWidget* parent = nullptr);
