@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -120,6 +121,10 @@ TEST_P(DialogShape, CaptionsSizesColumnsAndFields) {
     EXPECT_EQ(Child<QPushButton>(f.list.get(), "btnAdd")->text(), "Add");
     EXPECT_EQ(Child<QPushButton>(f.list.get(), "btnEdit")->text(), "Edit");
     EXPECT_EQ(Child<QPushButton>(f.list.get(), "btnDrop")->text(), "Delete");
+    QStringList menu;
+    for (QAction* a : Child<QMenu>(f.list.get(), "pmuGrid")->actions())
+        menu << a->text();
+    EXPECT_EQ(menu, QStringList({"Add", "Edit", "Delete"}));
 
     std::vector<QString> order;
     QString caption;
