@@ -3,6 +3,7 @@
 // (qpdf --empty --pages base.ftb 1,8,2,3,4,7 -- out.pdf) and by the qpdf library in this process.
 #include "BenchSupport.h"
 #include "ExampleReturn.h"
+#include "PrintRuns.h"
 #include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
@@ -63,7 +64,7 @@ void CheckWritten(benchmark::State& state, const Env& env, const char* name) {
 void BM_PrintAllExample(benchmark::State& state) {
     Env env("example.fti");
     for (auto _ : state)
-        env.doc->PrintAll();
+        PrintAll(*env.doc);
     CheckWritten(state, env, "example.pdf");
     state.counters["bytes"] = static_cast<double>(fs::file_size(OutputFolder() / "example.pdf"));
 }
@@ -73,7 +74,7 @@ void BM_PrintAll10000RowsPerTable(benchmark::State& state) {
     Env env("large.fti");
     qv::bench::FillScheduleTables(env.base.dm, kRowsPerTable);
     for (auto _ : state)
-        env.doc->PrintAll();
+        PrintAll(*env.doc);
     CheckWritten(state, env, "large.pdf");
     state.counters["bytes"] = static_cast<double>(fs::file_size(OutputFolder() / "large.pdf"));
 }

@@ -62,20 +62,6 @@ public:
     // and is not an error; everything else that goes wrong is an error with the message the user sees.
     void LoadFromFile(const std::string& path);
 
-    // Derives every computed line from the entered ones (defined by the computation module).
-    void ComputeReturn();
-
-    // Printing (defined by the print module). Both runs recompute the return and write the PDF of
-    // the forms next to the return file, under its name with the extension ".pdf"; Print Selected
-    // takes the forms chosen in its dialog. A return never saved has no place for its PDF and is
-    // refused with an error.
-    void PrintAll();
-    void PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA, bool form200);
-    // The whole-dollar flag from the setting "WholeDollars" (absent: no).
-    void ReadWholeDollars();
-    // The setting "CombineSchedules" (absent: yes): the balance-sheet schedules share pages.
-    bool ReadCombineSchedules() const;
-
 private:
     Services& services_;
 };

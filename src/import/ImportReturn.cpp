@@ -1,5 +1,6 @@
 #include "ImportReturn.h"
 
+#include "ComputeReturn.h"
 #include "InputFile.h"
 #include "PriorYearConversion.h"
 #include "PriorYearLayout.h"
@@ -51,7 +52,7 @@ ImportResult ImportReturn(Franchise& doc, const std::string& path, ImportOptions
     // amount out of range) is reported to the caller, but the return the user opened stays: its
     // figures are what the user must see to mend it.
     if (result.Outcome == ImportOutcome::Converted || options.RecomputeLoaded)
-        doc.ComputeReturn();
+        ComputeReturn(doc);
     return result;
 }
 

@@ -1,3 +1,4 @@
+#include "ComputeReturn.h"
 #include "Error.h"
 #include "ImportReturn.h"
 #include "PriorFileBuilder.h"
@@ -58,7 +59,7 @@ TEST_F(Import, CurrentFileIsLoadedUnderItsNameAndRecomputed) {
     Franchise asRead(2010, other.services);
     asRead.LoadFromFile(path);
     EXPECT_NE(doc.Record, asRead.Record) << "not recomputed";
-    asRead.ComputeReturn();
+    ComputeReturn(asRead);
     EXPECT_EQ(doc.Record, asRead.Record);
 }
 
@@ -91,7 +92,7 @@ TEST_P(ImportPrior, PriorFileIsConvertedRecomputedAndUntitled) {
     TestEnv other;
     Franchise expected(2010, other.services);
     ConvertPriorReturn(expected, version, path);
-    expected.ComputeReturn();
+    ComputeReturn(expected);
     EXPECT_EQ(doc.Record, expected.Record);
     EXPECT_EQ(doc.Record.Get(fld::CorpName), "Prior Co");
     EXPECT_EQ(env.notices.Beeps, 0);
