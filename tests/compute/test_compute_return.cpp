@@ -1,5 +1,5 @@
 #include "ComputeReturn.h"
-#include "TestServices.h"
+#include "FieldText.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

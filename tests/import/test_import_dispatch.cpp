@@ -21,7 +21,7 @@ void AddRow(ScheduleTable& t, const char* text) {
 
 // A current-format return with balance-sheet amounts that the computation totals, saved without
 // being computed.
-std::string WriteCurrentReturn(const TempDir& dir, const std::string& name, bool withTables = false) {
+std::string WriteCurrentReturn(const TempFolder& dir, const std::string& name, bool withTables = false) {
     TestEnv env;
     Franchise doc(2010, env.services);
     doc.Record.Set(fld::CorpName, "Current Co");
@@ -41,7 +41,7 @@ std::string WriteCurrentReturn(const TempDir& dir, const std::string& name, bool
 class Import : public ::testing::Test {
 protected:
     TestEnv env;
-    TempDir dir;
+    TempFolder dir;
     Franchise doc{2010, env.services};
     const Franchise blank{2010, env.services};
 };
@@ -76,7 +76,7 @@ class ImportPrior : public ::testing::TestWithParam<int> {};
 
 TEST_P(ImportPrior, PriorFileIsConvertedRecomputedAndUntitled) {
     const int version = GetParam();
-    TempDir dir;
+    TempFolder dir;
     const std::string path =
         dir.Write("prior.fti",
                   PriorFileBuilder(version).Text("CorpName", "Prior Co").Text("FEIN", "73-0000001").Bytes());
@@ -192,7 +192,7 @@ TEST_F(Import, MalformedFileEndsWithItsMessageAndABlankUntitledReturn) {
 // A share count whose shortest decimal form is written without an exponent and with trailing
 // zeros (19 digits) once overflowed the computation's significand.
 TEST(ImportCompute, ConvertedShareCountWithTrailingZerosIsComputedExactly) {
-    TempDir dir;
+    TempFolder dir;
     TestEnv env;
     Franchise doc(2010, env.services);
     const std::string path =
