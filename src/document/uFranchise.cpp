@@ -1,3 +1,5 @@
+// uFranchise: Franchise, the return document, and ReturnFileHeader, the header of its file.
+
 #include "uFranchise.h"
 
 #include "AtomicFile.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise: Franchise, the return document, and ReturnFileHeader, the header of its file.
+
 #include "ReturnRecord.h"
 #include "Services.h"
 

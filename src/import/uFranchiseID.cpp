@@ -1,3 +1,5 @@
+// uFranchiseID: FranchiseID, which reads the format version of a return file.
+
 #include "uFranchiseID.h"
 
 #include "ByteStream.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchiseID: FranchiseID, which reads the format version of a return file.
+
 #include "Notices.h"
 #include "uFranchise.h"
 
