@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "Notices.h"
 
 #include <cerrno>
 #include <cstring>
@@ -35,6 +36,18 @@ std::optional<InputFile> OpenInputFile(const std::string& path) {
     if (ec)
         throw Error(msg::Format(msg::CannotOpenFile, {path, ec.message()}));
     return InputFile{std::move(file), static_cast<uint64_t>(size)};
+}
+
+void ReportMissingFile(Notices& notices, std::string_view path) {
+    notices.Beep();
+    notices.Error(msg::FileDoesNotExist(path));
+}
+
+std::optional<InputFile> OpenInputFileOrReport(const std::string& path, Notices& notices) {
+    std::optional<InputFile> file = OpenInputFile(path);
+    if (!file)
+        ReportMissingFile(notices, path);
+    return file;
 }
 
 } // namespace qv

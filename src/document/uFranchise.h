@@ -12,6 +12,7 @@
 
 namespace qv {
 
+class ByteReader;
 class Tdm;
 
 // The first 44 bytes of every return file: Signature (ShortText[11]) at 0, FormatVersion (Int32) at
@@ -32,6 +33,16 @@ struct ReturnFileHeader {
     void Reset();
     friend bool operator==(const ReturnFileHeader&, const ReturnFileHeader&) = default;
 };
+
+// The opening that every return file shares, current or prior, read once by whichever reader the
+// file reaches first.
+// The header from the start of a return file. A file of 44 bytes or fewer holds no return: "Could not
+// read file".
+ReturnFileHeader ReadReturnFileHeader(ByteReader& in);
+// The record length that follows the header, checked against the file and against the `capacity` of
+// the record that takes it: a length that is negative, larger, or not smaller than the file is "Could
+// not read file".
+size_t ReadRecordLength(ByteReader& in, size_t capacity);
 
 // The return document: the record of one corporation's return, the header of its file, the file's
 // path and the program folder. The schedule tables live in the data module (Services::dm) and always
@@ -63,6 +74,10 @@ public:
     // Reads a return file of this edition. A missing file is reported to the user (beep and message)
     // and is not an error; everything else that goes wrong is an error with the message the user sees.
     void LoadFromFile(const std::string& path);
+    // The same reading from the header on: `header` was read from the start of `in`
+    // (ReadReturnFileHeader), which stands right after it. Takes the header, refuses any but this
+    // edition's, then reads the record and the table streams.
+    void LoadAfterHeader(const ReturnFileHeader& header, ByteReader& in);
 
 private:
     Services& services_;

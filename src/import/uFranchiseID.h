@@ -10,6 +10,8 @@
 
 namespace qv {
 
+class ByteReader;
+
 // Reads the format version from the header of a return file, current or prior-year. Made for one
 // detection and dropped after it.
 class FranchiseID {
@@ -24,6 +26,8 @@ public:
     // "The File <name> does not exist!") and gives -1; a file of 44 bytes or fewer is the error
     // "Could not read file".
     int32_t ReadVersion(const std::string& fileName);
+    // The same from the start of an open file, which then stands right after the header.
+    int32_t ReadVersion(ByteReader& in);
 
 private:
     Notices& notices_;
