@@ -15,12 +15,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage:\n"
-    "  fti new OUT                       write a new 2010 return\n"
+    "  fti new OUT [--from CHANGES.json] [--table NAME=FILE.csv ...]\n"
+    "                                    write a new 2010 return, filled from the changes\n"
     "  fti show FILE [--compute]         print the return as JSON\n"
     "  fti compute FILE [-o OUT]         recompute and save (to FILE, or to OUT)\n"
     "  fti convert PRIOR OUT             convert a 2004-2009 return into a current one and save it\n"
     "  fti print FILE [-o OUT.pdf] [--forms LIST] [--whole-dollars|--cents] [--combined|--separate]\n"
-    "            [--template PATH]\n";
+    "            [--template PATH]\n"
+    "  fti apply RETURN CHANGES.json [-o OUT] [--table NAME=FILE.csv ...] [--replace-rows]\n"
+    "                                    put figures into a return, recompute and save it\n"
+    "  fti check FILE [--json]           list what may be wrong with the return; exit 1 on an error\n";
 
 struct Command {
     const char* name;
@@ -28,11 +32,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"new", CmdNew},
-    {"show", CmdShow},
-    {"compute", CmdCompute},
-    {"convert", CmdConvert},
-    {"print", CmdPrint},
+    {"new", CmdNew},     {"show", CmdShow},   {"compute", CmdCompute}, {"convert", CmdConvert},
+    {"print", CmdPrint}, {"apply", CmdApply}, {"check", CmdCheck},
 };
 
 // The name of the locale the environment asks for, as setlocale resolves LC_ALL, LC_x and LANG.

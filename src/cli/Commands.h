@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -48,11 +49,25 @@ RegionalSettings RegionalFromEnvironment();
 // Runs the tool on its arguments (without the program name) and gives the exit status.
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// The files that put figures into a return: a CHANGES.json and CSV files of table rows.
+struct ChangeFiles {
+    std::string Json;                                     // empty: none
+    std::vector<std::pair<std::string, std::string>> Csv; // table name, CSV file
+    bool ReplaceRows = false;
+};
+// Reads --table NAME=FILE.csv and --replace-rows at args[i] (advancing i past a value); false
+// when args[i] is neither.
+bool ParseChangeOption(const std::vector<std::string>& args, size_t& i, ChangeFiles& files);
+// Applies the files to the return and recomputes it; a value that does not fit is an error.
+void ApplyChangeFiles(Franchise& doc, const ChangeFiles& files);
+
 // The commands, one per file.
 int CmdNew(Context& ctx, const std::vector<std::string>& args);
 int CmdShow(Context& ctx, const std::vector<std::string>& args);
 int CmdCompute(Context& ctx, const std::vector<std::string>& args);
 int CmdConvert(Context& ctx, const std::vector<std::string>& args);
 int CmdPrint(Context& ctx, const std::vector<std::string>& args);
+int CmdApply(Context& ctx, const std::vector<std::string>& args);
+int CmdCheck(Context& ctx, const std::vector<std::string>& args);
 
 } // namespace qv::cli

@@ -147,6 +147,12 @@ void AppendTable(std::string& out, const ScheduleTable& table) {
 
 } // namespace
 
+std::string JsonString(std::string_view utf8) {
+    std::string out;
+    AppendJsonString(out, utf8);
+    return out;
+}
+
 std::string ReturnToJson(const Franchise& doc, std::optional<int> convertedFrom) {
     std::string out = "{\n  \"header\": {\"Signature\": ";
     AppendText(out, ReadShortText(doc.FileHeader.Bytes.data(), ReturnFileHeader::kSignature.size()));

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qv {
 class Franchise;
@@ -15,5 +16,8 @@ namespace qv::cli {
 // same double ("NaN", "Infinity" and "-Infinity" as strings); Int32 is an integer; Boolean bytes
 // are the byte's value.
 std::string ReturnToJson(const Franchise& doc, std::optional<int> convertedFrom);
+
+// A UTF-8 text as a JSON string, quoted and escaped.
+std::string JsonString(std::string_view utf8);
 
 } // namespace qv::cli

@@ -69,7 +69,7 @@ ImportResult ImportReturn(Franchise& doc, ByteReader& in, const std::string& nam
     // The file has been read in full. A computation that stops (line 8 zero under Option 1, an
     // amount out of range) is reported to the caller, but the return the user opened stays: its
     // figures are what the user must see to mend it.
-    if (result.Outcome == ImportOutcome::Converted || options.RecomputeLoaded)
+    if (result.Outcome == ImportOutcome::Converted ? options.RecomputeConverted : options.RecomputeLoaded)
         ComputeReturn(doc);
     return result;
 }

@@ -33,6 +33,9 @@ struct ImportOptions {
     // Recompute a loaded current-format return (as Open does); a converted return is always
     // recomputed. `fti show` shows a current file as it was read.
     bool RecomputeLoaded = true;
+    // Recompute a converted return (as Open does); `fti check` computes it itself, to report a
+    // computation that stops as a finding.
+    bool RecomputeConverted = true;
 };
 
 // The message the caller shows after a conversion, formatted with the edition year, and the name

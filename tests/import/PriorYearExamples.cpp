@@ -21,6 +21,7 @@ std::string Example(int version) {
         .Text("SchedAPresAddress", "12 Elm Ct, Norman, OK 73069")
         .Text("SchedAPresPhone", "(405) 555-0142")
         .Text("SchedATreasName", "Cyrus Pell")
+        .Text("SchedATreasSSN", "441-77-0123")
         .Text("SchedATreasPhone", "(405) 555-0177")
         .Byte("F200FElect", 0)
         .Text("F200FBeginMonth", "July")
