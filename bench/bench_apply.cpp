@@ -44,7 +44,7 @@ BENCHMARK(BM_CsvRowsAppended)->Unit(benchmark::kMillisecond)->Repetitions(5)->Re
 
 // The whole command: read the example, apply the CSV, recompute, save.
 void BM_FtiApplyCsv(benchmark::State& state) {
-    qv::test::TempDir dir;
+    qv::test::TempFolder dir;
     const std::string csv = dir.Write("debts.csv", DebtCsv());
     const std::string none = dir.Write("none.json", "{}");
     const std::string target = dir.File("acme.fti");
@@ -62,7 +62,7 @@ BENCHMARK(BM_FtiApplyCsv)->Unit(benchmark::kMillisecond)->Repetitions(5)->Report
 
 // fti show of the result, in the same run, as the baseline.
 void BM_FtiShowOfTheResult(benchmark::State& state) {
-    qv::test::TempDir dir;
+    qv::test::TempFolder dir;
     const std::string target = dir.File("acme.fti");
     fs::copy_file(kExample, target);
     qv::test::RunFti({"apply", target, dir.Write("none.json", "{}"), "--table",

@@ -2,6 +2,7 @@
 // returns with many rows in each table, to show that it grows linearly with the rows.
 
 #include "BenchSupport.h"
+#include "ComputeReturn.h"
 #include "Diagnostics.h"
 #include "ExampleReturn.h"
 #include "TestSupport.h"
@@ -15,7 +16,7 @@ void BM_DiagnoseExample(benchmark::State& state) {
     qv::test::TestEnv env;
     qv::Franchise doc(2010, env.services);
     qv::FillExampleReturn(doc);
-    doc.ComputeReturn();
+    ComputeReturn(doc);
     for (auto _ : state)
         benchmark::DoNotOptimize(qv::Diagnose(doc));
 }
@@ -27,7 +28,7 @@ void BM_DiagnoseRows(benchmark::State& state) {
     qv::Franchise doc(2010, env.services);
     qv::FillExampleReturn(doc);
     qv::bench::FillScheduleTables(env.dm, static_cast<int>(state.range(0)));
-    doc.ComputeReturn();
+    ComputeReturn(doc);
     for (auto _ : state)
         benchmark::DoNotOptimize(qv::Diagnose(doc));
     state.SetItemsProcessed(state.iterations() * state.range(0) * 5);

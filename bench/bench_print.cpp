@@ -3,6 +3,8 @@
 // (qpdf --empty --pages base.ftb 1,8,2,3,4,7 -- out.pdf) and by the qpdf library in this process.
 #include "BenchSupport.h"
 #include "ExampleReturn.h"
+#include "PrintRuns.h"
+#include "QpdfPageCopy.h"
 #include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
@@ -11,8 +13,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFWriter.hh>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -63,7 +63,7 @@ void CheckWritten(benchmark::State& state, const Env& env, const char* name) {
 void BM_PrintAllExample(benchmark::State& state) {
     Env env("example.fti");
     for (auto _ : state)
-        env.doc->PrintAll();
+        PrintAll(*env.doc);
     CheckWritten(state, env, "example.pdf");
     state.counters["bytes"] = static_cast<double>(fs::file_size(OutputFolder() / "example.pdf"));
 }
@@ -73,7 +73,7 @@ void BM_PrintAll10000RowsPerTable(benchmark::State& state) {
     Env env("large.fti");
     qv::bench::FillScheduleTables(env.base.dm, kRowsPerTable);
     for (auto _ : state)
-        env.doc->PrintAll();
+        PrintAll(*env.doc);
     CheckWritten(state, env, "large.pdf");
     state.counters["bytes"] = static_cast<double>(fs::file_size(OutputFolder() / "large.pdf"));
 }
@@ -106,17 +106,8 @@ BENCHMARK(BM_QpdfToolPageAssembly)->Unit(benchmark::kMillisecond);
 void BM_QpdfLibraryPageAssembly(benchmark::State& state) {
     const std::string tmpl = (ProgramFolder() / "base.ftb").string();
     const std::string out = (OutputFolder() / "qpdf-library.pdf").string();
-    for (auto _ : state) {
-        QPDF source;
-        source.processFile(tmpl.c_str());
-        QPDF dest;
-        dest.emptyPDF();
-        const std::vector<QPDFObjectHandle> pages = source.getAllPages();
-        for (int p : {1, 8, 2, 3, 4, 7})
-            dest.addPage(pages[static_cast<size_t>(p - 1)], false);
-        QPDFWriter writer(dest, out.c_str());
-        writer.write();
-    }
+    for (auto _ : state)
+        qv::bench::CopyPagesWithQpdf(tmpl, {1, 8, 2, 3, 4, 7}, out);
 }
 BENCHMARK(BM_QpdfLibraryPageAssembly)->Unit(benchmark::kMillisecond);
 

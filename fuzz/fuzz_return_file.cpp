@@ -1,22 +1,18 @@
-// Feeds arbitrary bytes to the return-file loader through a file, as a user's file would arrive.
+// Feeds arbitrary bytes to the return-file loader from memory, as from an open file: the header,
+// the record and the five table streams.
+#include "ByteStream.h"
 #include "Error.h"
 #include "TestSupport.h"
-#include "uDataMod.h"
 #include "uFranchise.h"
 
-#include <cstdio>
-#include <string>
-#include <unistd.h>
+#include <span>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/qv-fuzz-return-" + std::to_string(::getpid()) + ".fti";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
     qv::test::TestEnv env;
     qv::Franchise doc(2010, env.services);
+    qv::ByteReader in(std::span<const uint8_t>(data, size));
     try {
-        doc.LoadFromFile(path);
+        doc.LoadAfterHeader(qv::ReadReturnFileHeader(in), in);
     } catch (const qv::Error&) {
     }
     return 0;

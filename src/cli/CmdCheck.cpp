@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "ComputeReturn.h"
 #include "Diagnostics.h"
 #include "Error.h"
 #include "ImportReturn.h"
@@ -63,7 +64,7 @@ int CmdCheck(Context& ctx, const std::vector<std::string>& args) {
     // The findings are of the return as computed; a computation that stops is a finding itself.
     std::string computationError;
     try {
-        doc->ComputeReturn();
+        ComputeReturn(*doc);
     } catch (const Error& e) {
         computationError = e.what();
     }

@@ -3,7 +3,7 @@
 #include "Error.h"
 #include "ImportReturn.h"
 #include "InputFile.h"
-#include "PrintRun.h"
+#include "PrintRuns.h"
 #include "SettingsStore.h"
 #include "uFranchise.h"
 

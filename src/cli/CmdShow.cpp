@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "ComputeReturn.h"
 #include "Error.h"
 #include "ImportReturn.h"
 #include "InputFile.h"
@@ -32,7 +33,7 @@ int CmdShow(Context& ctx, const std::vector<std::string>& args) {
     const ImportResult imported = ImportReturn(*doc, file, {.RecomputeLoaded = false});
     ctx.CheckNoErrorShown();
     if (compute)
-        doc->ComputeReturn();
+        ComputeReturn(*doc);
     ctx.out << ReturnToJson(*doc, imported.ConvertedFrom());
     return 0;
 }

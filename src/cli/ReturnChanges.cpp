@@ -1,6 +1,7 @@
 #include "ReturnChanges.h"
 
 #include "Codepage1252.h"
+#include "ComputeReturn.h"
 #include "Csv.h"
 #include "DateValue.h"
 #include "Error.h"
@@ -536,7 +537,7 @@ void ReturnChanges::ApplyCsv(std::string_view tableName, std::string_view text, 
 
 void ReturnChanges::Finish() {
     const ReturnRecord given = doc_.Record;
-    doc_.ComputeReturn();
+    ComputeReturn(doc_);
     for (const GivenField& g : given_) {
         const FieldDef& def = kRecordFields[g.Field];
         if (!SameBytes(given, doc_.Record, def))

@@ -1,3 +1,5 @@
+#include "ComputeReturn.h"
+
 #include "Error.h"
 #include "ExactMoney.h"
 #include "uDataMod.h"
@@ -177,8 +179,8 @@ void AddCurrentDebtRows(ScheduleTable& table, i128& sum) {
 
 } // namespace
 
-void Franchise::ComputeReturn() {
-    Computation c(Record);
+void ComputeReturn(Franchise& doc) {
+    Computation c(doc.Record);
     ReturnRecord& r = c.Record();
 
     // Current assets, net assets (less depreciation, depletion and amortization) and total assets.
@@ -198,7 +200,7 @@ void Franchise::ComputeReturn() {
     for (MoneyField row : kPageDebtRows)
         debt += c.Get(row);
     try {
-        AddCurrentDebtRows(dm().tblCurrDebt, debt);
+        AddCurrentDebtRows(doc.dm().tblCurrDebt, debt);
     } catch (...) {
         if (exact::FitsMoney(debt))
             c.Put(fld::Bs21, debt);

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "Notices.h"
 
 #include <cerrno>
 #include <cstring>
@@ -65,6 +66,18 @@ std::optional<InputFile> OpenInputFile(const std::string& path) {
     const auto size = static_cast<uintmax_t>(st.st_size);
 #endif
     return InputFile{std::move(file), static_cast<uint64_t>(size)};
+}
+
+void ReportMissingFile(Notices& notices, std::string_view path) {
+    notices.Beep();
+    notices.Error(msg::FileDoesNotExist(path));
+}
+
+std::optional<InputFile> OpenInputFileOrReport(const std::string& path, Notices& notices) {
+    std::optional<InputFile> file = OpenInputFile(path);
+    if (!file)
+        ReportMissingFile(notices, path);
+    return file;
 }
 
 } // namespace qv

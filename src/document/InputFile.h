@@ -5,8 +5,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qv {
+
+class Notices;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -26,5 +29,11 @@ bool FileExists(const std::string& path);
 // pipe, a device or a file that cannot be opened is an error "Cannot open file "<path>". <reason>";
 // the check never waits for a pipe's writer.
 std::optional<InputFile> OpenInputFile(const std::string& path);
+
+// Tells the user that nothing exists at the path, as every reader of a return file does: a beep
+// and the error box "The File <path> does not exist!".
+void ReportMissingFile(Notices& notices, std::string_view path);
+// As OpenInputFile, with a missing file reported to the user.
+std::optional<InputFile> OpenInputFileOrReport(const std::string& path, Notices& notices);
 
 } // namespace qv

@@ -1,3 +1,5 @@
+// uDataMod: Tdm, the data module that holds the five schedule tables of the open return.
+
 #include "uDataMod.h"
 
 #include "TableStreamFormat.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// uDataMod: Tdm, the data module that holds the five schedule tables of the open return.
+
 #include "ByteStream.h"
 #include "ScheduleTable.h"
 

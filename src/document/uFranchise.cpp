@@ -1,3 +1,5 @@
+// uFranchise: Franchise, the return document, and ReturnFileHeader, the header of its file.
+
 #include "uFranchise.h"
 
 #include "AtomicFile.h"
@@ -68,6 +70,23 @@ Franchise::Franchise(int year, Services& services) : services_(services) {
     ResetHeader();
 }
 
+ReturnFileHeader ReadReturnFileHeader(ByteReader& in) {
+    if (in.Size() <= ReturnFileHeader::kSize)
+        throw Error(std::string(msg::CouldNotReadFile));
+    ReturnFileHeader header;
+    in.Read(header.Bytes.data(), header.Bytes.size());
+    return header;
+}
+
+size_t ReadRecordLength(ByteReader& in, size_t capacity) {
+    uint8_t bytes[4];
+    in.Read(bytes, sizeof bytes);
+    const int64_t length = static_cast<int32_t>(LoadLE32(bytes));
+    if (length >= static_cast<int64_t>(in.Size()) || length < 0 || static_cast<uint64_t>(length) > capacity)
+        throw Error(std::string(msg::CouldNotReadFile));
+    return static_cast<size_t>(length);
+}
+
 void Franchise::SaveToFile(const std::string& path, AtomicFileWriter::Mode mode) {
     ReturnFileName = path;
     AtomicFileWriter file(path, mode);
@@ -88,35 +107,21 @@ void Franchise::SaveToFile(const std::string& path, AtomicFileWriter::Mode mode)
 
 void Franchise::LoadFromFile(const std::string& path) {
     ReturnFileName = path;
-    std::optional<InputFile> input = OpenInputFile(path);
-    if (!input) {
-        Env().notices.Beep();
-        Env().notices.Error(msg::FileDoesNotExist(path));
+    std::optional<InputFile> input = OpenInputFileOrReport(path, Env().notices);
+    if (!input)
         return;
-    }
-    FilePtr file = std::move(input->File);
-    const uint64_t size = input->Size;
+    ByteReader in(input->File.get(), input->Size);
+    LoadAfterHeader(ReadReturnFileHeader(in), in);
+}
 
-    if (size <= ReturnFileHeader::kSize)
-        throw Error(std::string(msg::CouldNotReadFile));
-    ByteReader in(file.get(), size);
-    in.Read(FileHeader.Bytes.data(), FileHeader.Bytes.size());
+void Franchise::LoadAfterHeader(const ReturnFileHeader& header, ByteReader& in) {
+    // The header is kept also when it is refused.
+    FileHeader = header;
     if (!FileHeader.HasSignature() || FileHeader.FormatVersion() != ReturnFileHeader::kCurrentVersion)
         throw Error(std::string(msg::UnrecognizedFileType));
-
-    uint8_t lengthBytes[4];
-    in.Read(lengthBytes, 4);
-    const int32_t recordLength = static_cast<int32_t>(LoadLE32(lengthBytes));
-    // The record holds 4,248 bytes; a length that is negative or larger cannot be read into it.
-    if (static_cast<int64_t>(recordLength) >= static_cast<int64_t>(size) || recordLength < 0 ||
-        recordLength > static_cast<int32_t>(ReturnRecord::kSize))
-        throw Error(std::string(msg::CouldNotReadFile));
-    in.Read(Record.Bytes.data(), static_cast<size_t>(recordLength));
-
+    in.Read(Record.Bytes.data(), ReadRecordLength(in, ReturnRecord::kSize));
     for (ScheduleTable* table : dm().FileTables())
         Tdm::LoadTableStream(*table, in);
-    file.reset();
-
     if (Trimmed(Record.Get(fld::TaxYear)).empty())
         Record.Set(fld::TaxYear, "10");
 }

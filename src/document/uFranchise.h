@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise: Franchise, the return document, and ReturnFileHeader, the header of its file.
+
 #include "AtomicFile.h"
 #include "ReturnRecord.h"
 #include "Services.h"
@@ -11,6 +13,7 @@
 
 namespace qv {
 
+class ByteReader;
 class Tdm;
 
 // The first 44 bytes of every return file: Signature (ShortText[11]) at 0, FormatVersion (Int32) at
@@ -31,6 +34,16 @@ struct ReturnFileHeader {
     void Reset();
     friend bool operator==(const ReturnFileHeader&, const ReturnFileHeader&) = default;
 };
+
+// The opening that every return file shares, current or prior, read once by whichever reader the
+// file reaches first.
+// The header from the start of a return file. A file of 44 bytes or fewer holds no return: "Could not
+// read file".
+ReturnFileHeader ReadReturnFileHeader(ByteReader& in);
+// The record length that follows the header, checked against the file and against the `capacity` of
+// the record that takes it: a length that is negative, larger, or not smaller than the file is "Could
+// not read file".
+size_t ReadRecordLength(ByteReader& in, size_t capacity);
 
 // The return document: the record of one corporation's return, the header of its file, the file's
 // path and the program folder. The schedule tables live in the data module (Services::dm) and always
@@ -64,21 +77,10 @@ public:
     // Reads a return file of this edition. A missing file is reported to the user (beep and message)
     // and is not an error; everything else that goes wrong is an error with the message the user sees.
     void LoadFromFile(const std::string& path);
-
-    // Derives every computed line from the entered ones (defined by the computation module).
-    void ComputeReturn();
-
-    // Printing (defined by the print module). Both runs recompute the return and write the PDF of
-    // the forms next to the return file, under its name with the extension ".pdf"; Print Selected
-    // takes the forms chosen in its dialog. A return never saved has no place for its PDF and is
-    // refused with an error.
-    void PrintAll();
-    void PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
-                       bool form200);
-    // The whole-dollar flag from the setting "WholeDollars" (absent: no).
-    void ReadWholeDollars();
-    // The setting "CombineSchedules" (absent: yes): the balance-sheet schedules share pages.
-    bool ReadCombineSchedules() const;
+    // The same reading from the header on: `header` was read from the start of `in`
+    // (ReadReturnFileHeader), which stands right after it. Takes the header, refuses any but this
+    // edition's, then reads the record and the table streams.
+    void LoadAfterHeader(const ReturnFileHeader& header, ByteReader& in);
 
 private:
     Services& services_;

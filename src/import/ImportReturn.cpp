@@ -1,5 +1,7 @@
 #include "ImportReturn.h"
 
+#include "ByteStream.h"
+#include "ComputeReturn.h"
 #include "InputFile.h"
 #include "PriorYearConversion.h"
 #include "PriorYearLayout.h"
@@ -16,6 +18,28 @@ std::string ConvertedMessage(int editionYear) {
 }
 
 ImportResult ImportReturn(Franchise& doc, const std::string& path, ImportOptions options) {
+    std::optional<InputFile> file;
+    try {
+        file = OpenInputFile(path);
+    } catch (...) {
+        // A folder or a file that cannot be opened: never a later save's target.
+        doc.ReturnFileName.clear();
+        throw;
+    }
+    if (!file) {
+        // Said by the version check and once more by the loader, as Open always has; the blank
+        // return carries the missing name, under which a save creates the file.
+        ReportMissingFile(doc.Env().notices, path);
+        ReportMissingFile(doc.Env().notices, path);
+        doc.ReturnFileName = path;
+        return {ImportOutcome::Missing, 0};
+    }
+    // The file is opened once; every reader after the version check goes on from the header.
+    ByteReader in(file->File.get(), file->Size);
+    return ImportReturn(doc, in, path, options);
+}
+
+ImportResult ImportReturn(Franchise& doc, ByteReader& in, const std::string& name, ImportOptions options) {
     const ReturnRecord blankRecord = doc.Record;
     const ReturnFileHeader blankHeader = doc.FileHeader;
     auto makeBlank = [&] {
@@ -26,20 +50,15 @@ ImportResult ImportReturn(Franchise& doc, const std::string& path, ImportOptions
     ImportResult result{ImportOutcome::Loaded, 2010};
     bool loading = false;
     try {
-        const int32_t version = FranchiseID(doc.Env().notices).ReadVersion(path);
+        FranchiseID id(doc.Env().notices);
+        const int32_t version = id.ReadVersion(in);
         if (const PriorEdition* edition = PriorEditionOfVersion(version)) {
-            if (!ConvertPriorReturn(doc, version, path)) {
-                // The file went away after its header was read; nothing was converted.
-                makeBlank();
-                return {ImportOutcome::Missing, 0};
-            }
+            ConvertPriorReturn(doc, id.Buffer, in);
             result = {ImportOutcome::Converted, edition->Year};
         } else {
-            const bool missing = version == -1 && !FileExists(path);
             loading = true;
-            doc.LoadFromFile(path);
-            if (missing)
-                return {ImportOutcome::Missing, 0};
+            doc.ReturnFileName = name;
+            doc.LoadAfterHeader(id.Buffer, in);
         }
     } catch (...) {
         makeBlank();
@@ -51,7 +70,7 @@ ImportResult ImportReturn(Franchise& doc, const std::string& path, ImportOptions
     // amount out of range) is reported to the caller, but the return the user opened stays: its
     // figures are what the user must see to mend it.
     if (result.Outcome == ImportOutcome::Converted ? options.RecomputeConverted : options.RecomputeLoaded)
-        doc.ComputeReturn();
+        ComputeReturn(doc);
     return result;
 }
 

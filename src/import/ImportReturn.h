@@ -8,6 +8,8 @@
 
 namespace qv {
 
+class ByteReader;
+
 // Opening a return file of any edition: the one operation behind File > Open, File > Import, the
 // file named on the command line, and the fti tool.
 enum class ImportOutcome {
@@ -59,5 +61,10 @@ std::string ConvertedMessage(int editionYear);
 // caller: a conversion keeps the rows they held (except the 2005 edition's current debts). A computation
 // error after a complete read leaves the return as read, with its name.
 ImportResult ImportReturn(Franchise& freshDoc, const std::string& path, ImportOptions options = {});
+// The same for a file already open (or bytes in memory), read from its start once: the version check
+// takes the header and hands the rest to the reader of that version. `name` is the file's path, which
+// a loaded return carries.
+ImportResult ImportReturn(Franchise& freshDoc, ByteReader& in, const std::string& name,
+                          ImportOptions options = {});
 
 } // namespace qv

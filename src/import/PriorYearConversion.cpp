@@ -73,15 +73,30 @@ void ReplaceCurrDebtWith2005Rows(Tdm& dm, const RegionalSettings& regional) {
     to.First();
 }
 
-bool ConvertPriorReturn(Franchise& doc, int32_t version, const std::string& path) {
+namespace {
+
+// Reads the prior file with the reader of its edition and copies what it carries into `doc`.
+template <class Read>
+bool ConvertWith(Franchise& doc, int32_t version, Read read) {
     std::unique_ptr<PriorYearReturn> prior = MakePriorYearReturn(version, doc.Env());
     if (!prior)
         throw Error(std::string(msg::UnrecognizedFileType));
-    prior->LoadFromFile(path);
+    read(*prior);
     CopyCarriedFields(*prior, doc.Record, doc.Env().regional);
     if (prior->Edition().CopiesCurrDebt2005)
         ReplaceCurrDebtWith2005Rows(doc.dm(), doc.Env().regional);
     return prior->FileFound();
+}
+
+} // namespace
+
+bool ConvertPriorReturn(Franchise& doc, int32_t version, const std::string& path) {
+    return ConvertWith(doc, version, [&](PriorYearReturn& prior) { prior.LoadFromFile(path); });
+}
+
+void ConvertPriorReturn(Franchise& doc, const ReturnFileHeader& header, ByteReader& in) {
+    ConvertWith(doc, header.FormatVersion(),
+                [&](PriorYearReturn& prior) { prior.LoadAfterHeader(header, in); });
 }
 
 bool ConvertFrom2004(Franchise& doc, const std::string& path) {

@@ -8,6 +8,8 @@
 
 namespace qv {
 
+class ByteReader;
+
 // Turning a return file of the 2004 to 2009 editions into a current return. The fields the current
 // record still has are copied one by one into `doc`, a new return; everything else keeps the values
 // of a new return, TaxYear ("10") included. The prior file's schedule tables are not read.
@@ -20,6 +22,9 @@ namespace qv {
 // and message) and gives false; the defaults of the edition's reader were copied then, as in a
 // conversion of an empty file.
 bool ConvertPriorReturn(Franchise& doc, int32_t version, const std::string& path);
+// The same for a file already open: `header` was read from the start of `in`, which stands right
+// after it; the header's version chooses the edition.
+void ConvertPriorReturn(Franchise& doc, const ReturnFileHeader& header, ByteReader& in);
 
 bool ConvertFrom2004(Franchise& doc, const std::string& path);
 bool ConvertFrom2005(Franchise& doc, const std::string& path);

@@ -1,7 +1,6 @@
 #include "PriorYearReturn.h"
 
 #include "ByteStream.h"
-#include "Endian.h"
 #include "Error.h"
 #include "InputFile.h"
 #include "uFranchise2004.h"
@@ -46,28 +45,22 @@ PriorYearReturn::PriorYearReturn(int32_t version, int year, Services& services)
 }
 
 void PriorYearReturn::LoadFromFile(const std::string& fileName) {
-    std::optional<InputFile> in = OpenInputFile(fileName);
-    if (!in) {
-        services_.notices.Beep();
-        services_.notices.Error(msg::FileDoesNotExist(fileName));
+    std::optional<InputFile> in = OpenInputFileOrReport(fileName, services_.notices);
+    if (!in)
         return;
-    }
     fileFound_ = true;
-    if (in->Size <= ReturnFileHeader::kSize)
-        throw Error(std::string(msg::CouldNotReadFile));
     ByteReader reader(in->File.get(), in->Size);
-    reader.Read(Header.Bytes.data(), Header.Bytes.size());
+    LoadAfterHeader(ReadReturnFileHeader(reader), reader);
+}
+
+void PriorYearReturn::LoadAfterHeader(const ReturnFileHeader& header, ByteReader& in) {
+    fileFound_ = true;
+    Header = header;
     if (!Header.HasSignature() || Header.FormatVersion() != edition_.Version)
         throw Error(std::string(msg::UnrecognizedFileType));
-
-    uint8_t lengthBytes[4];
-    reader.Read(lengthBytes, sizeof lengthBytes);
-    const int64_t length = static_cast<int32_t>(LoadLE32(lengthBytes));
     // The buffer holds exactly this edition's record; a length it cannot hold is refused like one
     // the file cannot hold.
-    if (length >= static_cast<int64_t>(in->Size) || length < 0 || length > edition_.RecordLength)
-        throw Error(std::string(msg::CouldNotReadFile));
-    reader.Read(Record.data(), static_cast<size_t>(length));
+    in.Read(Record.data(), ReadRecordLength(in, Record.size()));
 }
 
 std::unique_ptr<PriorYearReturn> MakePriorYearReturn(int32_t version, Services& services) {

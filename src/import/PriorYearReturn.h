@@ -11,6 +11,8 @@
 
 namespace qv {
 
+class ByteReader;
+
 // A return file of one of the 2004 to 2009 editions, read into a record buffer of that edition's
 // layout. The editions differ only in the data of kPriorEditions; Franchise2004 ... Franchise2009
 // name them. Only the header and the record are read: the schedule tables of a prior file are not.
@@ -37,7 +39,11 @@ public:
     // "Could not read file"; a foreign signature or another format version is "Could not read file
     // - Unrecogonized File Type".
     void LoadFromFile(const std::string& fileName);
-    // True once LoadFromFile has found the file (whether or not reading it then succeeded).
+    // The same reading from the header on: `header` was read from the start of `in`, which stands
+    // right after it.
+    void LoadAfterHeader(const ReturnFileHeader& header, ByteReader& in);
+    // True once LoadFromFile has found the file or LoadAfterHeader has been given one (whether or not reading
+    // it then succeeded).
     bool FileFound() const { return fileFound_; }
 
 protected:

@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise2004: Franchise2004, the reader of the return files of the 2004 edition.
+
 #include "PriorYearReturn.h"
 
 namespace qv {

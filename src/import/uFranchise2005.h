@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise2005: Franchise2005, the reader of the return files of the 2005 edition.
+
 #include "PriorYearReturn.h"
 
 namespace qv {

@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise2006: Franchise2006, the reader of the return files of the 2006 edition.
+
 #include "PriorYearReturn.h"
 
 namespace qv {

@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise2007: Franchise2007, the reader of the return files of the 2007 edition.
+
 #include "PriorYearReturn.h"
 
 namespace qv {

@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise2008: Franchise2008, the reader of the return files of the 2008 edition.
+
 #include "PriorYearReturn.h"
 
 namespace qv {

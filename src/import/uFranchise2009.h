@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchise2009: Franchise2009, the reader of the return files of the 2009 edition.
+
 #include "PriorYearReturn.h"
 
 namespace qv {

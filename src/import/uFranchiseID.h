@@ -1,5 +1,7 @@
 #pragma once
 
+// uFranchiseID: FranchiseID, which reads the format version of a return file.
+
 #include "Notices.h"
 #include "uFranchise.h"
 
@@ -7,6 +9,8 @@
 #include <string>
 
 namespace qv {
+
+class ByteReader;
 
 // Reads the format version from the header of a return file, current or prior-year. Made for one
 // detection and dropped after it.
@@ -22,6 +26,8 @@ public:
     // "The File <name> does not exist!") and gives -1; a file of 44 bytes or fewer is the error
     // "Could not read file".
     int32_t ReadVersion(const std::string& fileName);
+    // The same from the start of an open file, which then stands right after the header.
+    int32_t ReadVersion(ByteReader& in);
 
 private:
     Notices& notices_;

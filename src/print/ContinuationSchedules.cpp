@@ -15,7 +15,7 @@ namespace qv {
 
 namespace {
 
-enum Align { Left = 0, Centre = 1, Right = 2 };
+using enum Align;
 
 // ---- The layout of the schedule pages (points from the top-left corner) ----
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordFields.h"
+#include "TextStyle.h"
 
 #include <cstdint>
 #include <span>
@@ -38,17 +39,9 @@ inline constexpr int MinMaxBack = 9;
 inline constexpr int Count = 9;
 } // namespace page
 
-// Fonts by their standard font number.
-enum class Face : uint8_t {
-    Courier = 0,
-    Helvetica = 4,
-    HelveticaBold = 5,
-    HelveticaOblique = 7,
-    TimesRoman = 8,
-};
-
-// 0 the text begins at x, 1 it is centred on x, 2 it ends at x.
-enum class Align : uint8_t { Left = 0, Centre = 1, Right = 2 };
+// The fonts and alignments of the text layer, which the PDF writer takes as they are.
+using qv::Align;
+using qv::Face;
 
 // How a stamp turns its field into what is drawn.
 enum class Value : uint8_t {

@@ -77,7 +77,7 @@ std::string BoxText(const ReturnRecord& record, const form::Stamp& s) {
 void StampValue(PrintRun& run, const form::Stamp& s) {
     run.Pdf.SelectFont(FontIdOf(run, s.Font));
     run.Pdf.SetTextSize(s.Size);
-    run.Pdf.SetTextAlign(static_cast<int>(s.Alignment));
+    run.Pdf.SetTextAlign(s.Alignment);
     const ReturnRecord& record = run.Doc.Record;
     if (!ConditionHolds(record, s))
         return;

@@ -91,7 +91,8 @@ void AppendLiteralString(std::string& out, std::string_view text) {
 
 struct Color {
     double r = 0, g = 0, b = 0;
-    friend bool operator==(const Color&, const Color&) = default;
+    friend bool operator==(const Color& x, const Color& y) { return x.r == y.r && x.g == y.g && x.b == y.b; }
+    friend bool operator!=(const Color& x, const Color& y) { return !(x == y); }
 };
 
 void AppendColor(std::string& out, const Color& c, std::string_view op) {
@@ -315,9 +316,9 @@ void PdfWriter::RemoveDocument(int id) {
         selected_ = 0;
 }
 
-void PdfWriter::SetInformation(int key, std::string_view text) {
+void PdfWriter::SetInformation(InfoKey key, std::string_view text) {
     Document* doc = Selected();
-    if (doc == nullptr || key < 1 || key >= static_cast<int>(std::size(kInfoKeys)))
+    if (doc == nullptr)
         return;
     QPDFObjectHandle trailer = doc->Pdf->getTrailer();
     QPDFObjectHandle info = trailer.getKey("/Info");
@@ -325,13 +326,14 @@ void PdfWriter::SetInformation(int key, std::string_view text) {
         info = doc->Pdf->makeIndirectObject(QPDFObjectHandle::newDictionary());
         trailer.replaceKey("/Info", info);
     }
-    info.replaceKey(std::string(kInfoKeys[key]), QPDFObjectHandle::newUnicodeString(Cp1252ToUtf8(text)));
+    info.replaceKey(std::string(kInfoKeys[static_cast<size_t>(key)]),
+                    QPDFObjectHandle::newUnicodeString(Cp1252ToUtf8(text)));
 }
 
-int PdfWriter::SaveToFile(const std::string& path) {
+bool PdfWriter::SaveToFile(const std::string& path) {
     Document* doc = Selected();
     if (doc == nullptr)
-        return 0;
+        return false;
     try {
         FlushAll(*doc);
         AtomicFileWriter file(path);
@@ -344,11 +346,11 @@ int PdfWriter::SaveToFile(const std::string& path) {
         writer.setDeterministicID(true);
         writer.write();
         if (doc->Pdf->numWarnings() != warnings)
-            return 0;
+            return false;
         file.Commit();
-        return 1;
+        return true;
     } catch (const std::exception&) {
-        return 0;
+        return false;
     }
 }
 
@@ -357,12 +359,12 @@ int PdfWriter::PageCount() const {
     return doc == nullptr ? 0 : static_cast<int>(doc->Pages.size());
 }
 
-int PdfWriter::SelectPage(int page) {
+bool PdfWriter::SelectPage(int page) {
     Document* doc = Selected();
     if (doc == nullptr || page < 1 || page > static_cast<int>(doc->Pages.size()))
-        return 0;
+        return false;
     doc->SelectedPage = page - 1;
-    return 1;
+    return true;
 }
 
 int PdfWriter::SelectedPage() const {
@@ -370,15 +372,15 @@ int PdfWriter::SelectedPage() const {
     return doc == nullptr ? 0 : doc->SelectedPage + 1;
 }
 
-int PdfWriter::CopyPageRanges(int sourceDocument, std::string_view ranges) {
+bool PdfWriter::CopyPageRanges(int sourceDocument, std::string_view ranges) {
     Document* dest = Selected();
     auto it = documents_.find(sourceDocument);
     if (dest == nullptr || it == documents_.end())
-        return 0;
+        return false;
     Document& source = *it->second;
     std::vector<int> pages;
     if (!ParseRanges(ranges, static_cast<int>(source.Pages.size()), pages))
-        return 0;
+        return false;
     try {
         for (int p : pages) {
             Page& from = *source.Pages[static_cast<size_t>(p - 1)];
@@ -400,9 +402,9 @@ int PdfWriter::CopyPageRanges(int sourceDocument, std::string_view ranges) {
         }
         if (dest->SelectedPage < 0)
             dest->SelectedPage = 0;
-        return 1;
+        return true;
     } catch (const std::exception&) {
-        return 0;
+        return false;
     }
 }
 
@@ -450,10 +452,8 @@ void PdfWriter::CombineLayers() {
     }
 }
 
-int PdfWriter::AddStandardFont(int number) {
-    if (number < 0 || number >= kStandardFontCount)
-        return 0;
-    font_ = number + 1;
+int PdfWriter::AddStandardFont(Face face) {
+    font_ = static_cast<int>(face) + 1;
     return font_;
 }
 
@@ -465,7 +465,7 @@ void PdfWriter::SelectFont(int fontId) {
 void PdfWriter::SetTextSize(double points) {
     textSize_ = points;
 }
-void PdfWriter::SetTextAlign(int alignment) {
+void PdfWriter::SetTextAlign(Align alignment) {
     align_ = alignment;
 }
 
@@ -490,7 +490,7 @@ void PdfWriter::SetFillColor(double r, double g, double b) {
 void PdfWriter::SetLineWidth(double points) {
     lineWidth_ = points;
 }
-void PdfWriter::SetOrigin(int origin) {
+void PdfWriter::SetOrigin(Origin origin) {
     origin_ = origin;
 }
 
@@ -498,7 +498,7 @@ void PdfWriter::SetOrigin(int origin) {
 void PdfWriter::PutPoint(std::string& ops, double x, double y) const {
     const Page* page = CurrentPage();
     double px = page->Llx + x;
-    double py = origin_ == 1 ? page->Ury - y : page->Lly + y;
+    double py = origin_ == Origin::TopLeft ? page->Ury - y : page->Lly + y;
     AppendNumber(ops, px);
     ops += ' ';
     AppendNumber(ops, py);
@@ -512,15 +512,15 @@ std::string& PdfWriter::PageOps(Page& page) {
     return page.Ops;
 }
 
-int PdfWriter::DrawText(double x, double y, std::string_view text) {
+bool PdfWriter::DrawText(double x, double y, std::string_view text) {
     Page* page = CurrentPage();
     if (page == nullptr || font_ == 0)
-        return 0;
+        return false;
     const int number = font_ - 1;
     double width = 0;
-    if (align_ == 1 || align_ == 2) {
+    if (align_ != Align::Left) {
         width = TextWidth(MetricsForStandardFont(number), text, textSize_);
-        x -= align_ == 1 ? width / 2 : width;
+        x -= align_ == Align::Centre ? width / 2 : width;
     }
     std::string& ops = page->Ops;
     if (!page->InText) {
@@ -547,7 +547,7 @@ int PdfWriter::DrawText(double x, double y, std::string_view text) {
     ops += " Tm ";
     AppendLiteralString(ops, text);
     ops += " Tj\n";
-    return 1;
+    return true;
 }
 
 // The stroke colour and line width, written only when they differ from what the page has in force.
@@ -577,12 +577,12 @@ void PdfWriter::DrawLine(double x1, double y1, double x2, double y2) {
     ops += " l S\n";
 }
 
-void PdfWriter::DrawBox(double x, double y, double w, double h, int mode) {
+void PdfWriter::DrawBox(double x, double y, double w, double h, BoxMode mode) {
     Page* page = CurrentPage();
     if (page == nullptr)
         return;
     std::string& ops = PageOps(*page);
-    if (mode == 1 || mode == 2) {
+    if (mode != BoxMode::Outline) {
         Color color{fillColor_[0], fillColor_[1], fillColor_[2]};
         if (!page->FillKnown || page->EmittedFill != color) {
             AppendColor(ops, color, "rg");
@@ -590,15 +590,15 @@ void PdfWriter::DrawBox(double x, double y, double w, double h, int mode) {
             page->EmittedFill = color;
         }
     }
-    if (mode != 1)
+    if (mode != BoxMode::Fill)
         EmitStrokeState(*page, ops);
     // The lower-left corner in PDF terms: below the top edge in either origin.
-    PutPoint(ops, x, origin_ == 1 ? y + h : y - h);
+    PutPoint(ops, x, origin_ == Origin::TopLeft ? y + h : y - h);
     ops += ' ';
     AppendNumber(ops, w);
     ops += ' ';
     AppendNumber(ops, h);
-    ops += mode == 0 ? " re S\n" : mode == 1 ? " re f\n" : " re B\n";
+    ops += mode == BoxMode::Outline ? " re S\n" : mode == BoxMode::Fill ? " re f\n" : " re B\n";
 }
 
 double PdfWriter::GetTextWidth(std::string_view text) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FontMetrics.h"
+#include "TextStyle.h"
 
 #include <map>
 #include <memory>
@@ -9,19 +10,29 @@
 
 namespace qv {
 
+// Where positions are measured from: PDF's own bottom-left corner, or the top-left corner with y
+// growing downward, as the forms are laid out.
+enum class Origin : uint8_t { BottomLeft, TopLeft };
+
+// The entries of a document's information.
+enum class InfoKey : uint8_t { Author = 1, Title, Subject, Keywords, Creator, Producer };
+
+// How a box is drawn.
+enum class BoxMode : uint8_t { Outline, Fill, FillAndOutline };
+
 // The PDF operations of the print runs and of the form template generator, over qpdf.
 //
 // Documents and fonts are small integer ids; one document and one of its pages are "selected", and
-// drawing goes to the selected page. Positions are in points. After SetOrigin(1) they are measured
-// from the top-left corner of the page with y growing downward, as the forms are laid out; the
-// layer turns them into PDF coordinates in one place. Texts are Windows-1252 bytes and are shown in
-// the standard Type 1 fonts, unembedded, with WinAnsiEncoding, which is the same code page.
+// drawing goes to the selected page. Positions are in points. After SetOrigin(Origin::TopLeft) they are
+// measured from the top-left corner of the page with y growing downward, as the forms are laid out; the layer
+// turns them into PDF coordinates in one place. Texts are Windows-1252 bytes and are shown in the standard
+// Type 1 fonts, unembedded, with WinAnsiEncoding, which is the same code page.
 //
 // Drawing onto a page copied from another document never disturbs its content: that content is
 // wrapped in q ... Q, so whatever transformation it leaves behind does not reach the stamps.
 //
-// Failures are results, not exceptions: 0 from LoadFromFile, CopyPageRanges, SelectPage, NewPage
-// and SaveToFile, as the print runs expect of the writer.
+// Failures are results, not exceptions: false from CopyPageRanges, SelectPage, DrawText and
+// SaveToFile, 0 from LoadFromFile and NewPage, as the print runs expect of the writer.
 class PdfWriter {
 public:
     PdfWriter();
@@ -32,30 +43,29 @@ public:
     // Documents.
     // Reads a PDF file (UTF-8 path); the loaded document and its first page become selected.
     // 0 when the file is missing or not a PDF; the selection is then unchanged.
-    int LoadFromFile(const std::string& path);
+    [[nodiscard]] int LoadFromFile(const std::string& path);
     // A new document of one blank letter-size page (612 x 792), selected with that page.
     int NewDocument();
     int SelectedDocument() const { return selected_; }
     void SelectDocument(int id);
     // Frees a document. Pages copied from it into other documents stay intact.
     void RemoveDocument(int id);
-    // Document information of the selected document: 1 Author, 2 Title, 3 Subject, 4 Keywords,
-    // 5 Creator, 6 Producer. The text is Windows-1252.
-    void SetInformation(int key, std::string_view text);
+    // An entry of the selected document's information. The text is Windows-1252.
+    void SetInformation(InfoKey key, std::string_view text);
     // Writes the selected document (UTF-8 path). The file is written under a temporary name in the
     // same folder and renamed over the target only when complete, so a failed save leaves an
-    // earlier file as it was. 1 when written, 0 otherwise.
-    int SaveToFile(const std::string& path);
+    // earlier file as it was. True when written.
+    [[nodiscard]] bool SaveToFile(const std::string& path);
 
     // Pages of the selected document.
     int PageCount() const;
-    // Selects a page (1-based); 0 when there is no such page.
-    int SelectPage(int page);
+    // Selects a page (1-based); false when there is no such page.
+    [[nodiscard]] bool SelectPage(int page);
     int SelectedPage() const;
     // Appends the pages listed in ranges ("3", "1,8,2", "2-4") of another document to the end of
-    // the selected document, each keeping its size and content. Nonzero on success; 0 when the
-    // source or a page is missing (nothing is appended then). The selection stays as it was.
-    int CopyPageRanges(int sourceDocument, std::string_view ranges);
+    // the selected document, each keeping its size and content. False when the source or a page is
+    // missing (nothing is appended then). The selection stays as it was.
+    [[nodiscard]] bool CopyPageRanges(int sourceDocument, std::string_view ranges);
     // Appends a blank page of the selected page's size and selects it; gives its page number, or 0
     // when the selected document has no page to take the size from.
     int NewPage();
@@ -66,32 +76,25 @@ public:
     void CombineLayers();
 
     // Text and graphics state.
-    // Adds one of the fourteen standard fonts by number (0 Courier, 1 Courier-Bold,
-    // 2 Courier-BoldOblique, 3 Courier-Oblique, 4 Helvetica, 5 Helvetica-Bold,
-    // 6 Helvetica-BoldOblique, 7 Helvetica-Oblique, 8 Times-Roman, 9 Times-Bold, 10 Times-Italic,
-    // 11 Times-BoldItalic, 12 Symbol, 13 ZapfDingbats); gives a font id, which becomes the current
-    // font. 0 for an unknown number.
-    int AddStandardFont(int number);
+    // Adds a standard font; gives its font id, which becomes the current font.
+    int AddStandardFont(Face face);
     void SelectFont(int fontId);
     void SetTextSize(double points);
-    // 0 the text begins at x, 1 it is centred on x, 2 it ends at x.
-    void SetTextAlign(int alignment);
+    void SetTextAlign(Align alignment);
     // Colours are 0..1 per component.
     void SetTextColor(double r, double g, double b);
     void SetLineColor(double r, double g, double b);
     void SetFillColor(double r, double g, double b);
     void SetLineWidth(double points);
-    // 0 bottom-left (PDF's own), 1 top-left.
-    void SetOrigin(int origin);
+    void SetOrigin(Origin origin);
 
     // Drawing on the selected page.
-    // The text's baseline lies at y, its alignment point at x. Gives 1 when drawn, 0 when no page
-    // or font is selected.
-    int DrawText(double x, double y, std::string_view text);
+    // The text's baseline lies at y, its alignment point at x. False when no page or font is
+    // selected.
+    [[nodiscard]] bool DrawText(double x, double y, std::string_view text);
     void DrawLine(double x1, double y1, double x2, double y2);
-    // (x, y) is the top-left corner of the box whichever origin is in force; mode 0 outline,
-    // 1 filled, 2 filled and outlined.
-    void DrawBox(double x, double y, double w, double h, int mode);
+    // (x, y) is the top-left corner of the box whichever origin is in force.
+    void DrawBox(double x, double y, double w, double h, BoxMode mode);
     // Width of a text in the current font and size, in points.
     double GetTextWidth(std::string_view text) const;
 
@@ -116,12 +119,12 @@ private:
     // Font ids stand for standard font numbers: id = number + 1.
     int font_ = 0;
     double textSize_ = 12;
-    int align_ = 0;
+    Align align_ = Align::Left;
     double textColor_[3] = {0, 0, 0};
     double lineColor_[3] = {0, 0, 0};
     double fillColor_[3] = {0, 0, 0};
     double lineWidth_ = 1;
-    int origin_ = 0;
+    Origin origin_ = Origin::BottomLeft;
 };
 
 } // namespace qv

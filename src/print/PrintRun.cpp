@@ -1,8 +1,11 @@
 #include "PrintRun.h"
 
 #include "AtomicFile.h"
+#include "FormGeometry.h"
 #include "ValueFormats.h"
 #include "uFranchise.h"
+
+#include <stdexcept>
 
 namespace qv {
 
@@ -16,19 +19,12 @@ constexpr std::string_view kEmptyMasks[] = {
     "   -  -    ",    // social security number
 };
 
-// Where the baseline of a stamped text lies: 3 points above the point the page tables give, which
-// is the bottom of the box or line the value goes on.
-constexpr int kBaselineLift = 3;
-
-// Standard font numbers of the writer.
-constexpr int kCourier = 0;
-constexpr int kHelveticaBold = 5;
-constexpr int kTimesRoman = 8;
-
-// Document information keys of the writer.
-constexpr int kInfoAuthor = 1;
-constexpr int kInfoTitle = 2;
-constexpr int kInfoCreator = 5;
+// A run draws only on the page CopyTemplatePage selected, in a font SetUp added, so the writer
+// refuses none of its steps; one it did refuse would leave a value off the form without a word.
+void Require(bool done, const char* step) {
+    if (!done)
+        throw std::logic_error(std::string("The print run could not ") + step + ".");
+}
 
 } // namespace
 
@@ -50,15 +46,15 @@ void PrintRun::SetUp(const std::string& templatePath) {
         TemplateDocument = Pdf.SelectedDocument();
     }
     Pdf.NewDocument();
-    Pdf.SetInformation(kInfoAuthor, kPdfAuthor);
-    Pdf.SetInformation(kInfoTitle, kPdfTitle);
-    Pdf.SetInformation(kInfoCreator, PdfCreator());
+    Pdf.SetInformation(InfoKey::Author, kPdfAuthor);
+    Pdf.SetInformation(InfoKey::Title, kPdfTitle);
+    Pdf.SetInformation(InfoKey::Creator, PdfCreator());
     OutputDocument = Pdf.SelectedDocument();
     Pdf.SelectDocument(OutputDocument);
-    HelveticaBoldFont = Pdf.AddStandardFont(kHelveticaBold);
-    CourierFont = Pdf.AddStandardFont(kCourier);
-    TimesRomanFont = Pdf.AddStandardFont(kTimesRoman);
-    Pdf.SetOrigin(1);
+    HelveticaBoldFont = Pdf.AddStandardFont(Face::HelveticaBold);
+    CourierFont = Pdf.AddStandardFont(Face::Courier);
+    TimesRomanFont = Pdf.AddStandardFont(Face::TimesRoman);
+    Pdf.SetOrigin(Origin::TopLeft);
 }
 
 bool PrintRun::Finish(const std::string& pdfPath) {
@@ -66,7 +62,7 @@ bool PrintRun::Finish(const std::string& pdfPath) {
     // The page the new document was made with; the forms start on the page after it.
     Pdf.DeletePages(1, 1);
     Pdf.CombineLayers();
-    const bool written = Pdf.SaveToFile(pdfPath) == 1;
+    const bool written = Pdf.SaveToFile(pdfPath);
     if (!written)
         Doc.Env().notices.Error(msg::CouldNotCreatePdf);
     if (TemplateDocument != 0)
@@ -81,13 +77,14 @@ void PrintRun::StampText(int x, int y, std::string_view text) {
         if (text == mask)
             return;
     }
-    Pdf.DrawText(x, y - kBaselineLift, text);
+    Require(Pdf.DrawText(x, form::Baseline(y), text), "draw a text");
 }
 
 void PrintRun::StampChar(int x, int y, std::string_view text, int position) {
     if (position < 1 || static_cast<size_t>(position) > text.size())
         return;
-    Pdf.DrawText(x, y - kBaselineLift, text.substr(static_cast<size_t>(position - 1), 1));
+    Require(Pdf.DrawText(x, form::Baseline(y), text.substr(static_cast<size_t>(position - 1), 1)),
+            "draw a text");
 }
 
 void PrintRun::StampDate(int x, int y, DateValue date) {
@@ -110,13 +107,14 @@ void PrintRun::StampDollarAmount(int x, int y, Money amount) {
 
 void PrintRun::CopyTemplatePage(int page) {
     Pdf.SelectDocument(OutputDocument);
-    Pdf.SelectPage(1);
+    // The blank first page gives a page that stands in for a missing one its size.
+    Require(Pdf.SelectPage(1), "select the first page");
     const int count = Pdf.PageCount();
-    if (Pdf.CopyPageRanges(TemplateDocument, std::to_string(page)) == 0) {
+    if (!Pdf.CopyPageRanges(TemplateDocument, std::to_string(page))) {
         Doc.Env().notices.Error(msg::CouldNotCopyPage);
         Pdf.NewPage();
     }
-    Pdf.SelectPage(count + 1);
+    Require(Pdf.SelectPage(count + 1), "select the new page");
 }
 
 } // namespace qv

@@ -3,6 +3,7 @@
 #include "DateValue.h"
 #include "Money.h"
 #include "PdfWriter.h"
+#include "PrintRuns.h"
 
 #include <string>
 #include <string_view>
@@ -12,45 +13,10 @@ namespace qv {
 class Franchise;
 class ScheduleTable;
 
-// Which forms a run prints. Every form by default, as Print does.
-struct FormSelection {
-    bool Form200 = true;
-    bool BalanceSheet = true;
-    bool SchedBCD = true;
-    bool SchedA = true;
-    bool MinMax = true;
-    bool Form200F = true;
-};
-
-// The two page orders: Print's (Form 200, minimum/maximum, Schedule A, Schedules B-C-D, balance
-// sheet, Form 200-F) and Print Selected's (Form 200, balance sheet, Schedules B-C-D, Schedule A,
-// minimum/maximum, Form 200-F).
-enum class PageOrder { PrintAll, PrintSelected };
-
-// Messages of a print run, exactly as the user sees them.
-namespace msg {
-inline constexpr std::string_view CouldNotCopyPage = "Couldn't copy page";
-inline constexpr std::string_view CouldNotCreatePdf =
-    "Could not create Adobe PDF File.  Please make sure you close \r\n"
-    "the previous file in Adobe Reader before trying to print again.";
-inline constexpr std::string_view SaveBeforePrinting =
-    "Please save the return before printing it: the PDF is written next to the return file.";
-// "The PDF cannot be written over the return file " + name + "."
-inline std::string PdfOverReturnFile(std::string_view returnFile) {
-    return "The PDF cannot be written over the return file " + std::string(returnFile) + ".";
-}
-} // namespace msg
-
-// The file name of the form template, looked for in the program folder.
-inline constexpr std::string_view kTemplateFileName = "base.ftb";
 // Document information of every PDF we write.
 inline constexpr std::string_view kPdfAuthor = "Ostrel Software";
 inline constexpr std::string_view kPdfTitle = "Okla Annual Franchise Tax Return";
 std::string PdfCreator();
-
-// The PDF beside a return file: its path with the extension replaced by ".pdf" (a name without
-// extension gets ".pdf" appended). UTF-8 paths.
-std::string PdfPathOf(const std::string& returnFileName);
 
 // One print run: the PDF writer, the template and the output document, the three fonts, and the
 // operations that put a return's values on the pages. It lives only while a run goes on.
@@ -118,15 +84,5 @@ private:
     void SchedulesBCDWithContinuations();
     void BalanceSheetWithSchedules();
 };
-
-// Refuses (an error) a PDF path that names the return file itself, which the print would destroy.
-void CheckPdfPath(const std::string& returnFile, const std::string& pdfPath);
-
-// A whole print run on a return: recomputes it, reads the print settings, and writes the chosen
-// forms in the given order to pdfPath from the template at templatePath. Failures to copy a page or
-// to write the file are reported through the return's notices. A pdfPath that names the return file
-// itself is refused (CheckPdfPath).
-void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
-                 const std::string& pdfPath);
 
 } // namespace qv

@@ -1,6 +1,9 @@
 // The two print runs: Print (every form) and Print Selected (the forms chosen in the dialog).
 
+#include "PrintRuns.h"
+
 #include "AtomicFile.h"
+#include "ComputeReturn.h"
 #include "Error.h"
 #include "PrintRun.h"
 #include "uFranchise.h"
@@ -18,7 +21,7 @@ void PrintRun::SchedulesBCDWithContinuations() {
 
 void PrintRun::BalanceSheetWithSchedules() {
     StampBalanceSheet();
-    if (Doc.ReadCombineSchedules()) {
+    if (ReadCombineSchedules(Doc)) {
         PrintCombinedBalanceSheetSchedules();
     } else {
         PrintOtherCurrentAssetsSchedule();
@@ -67,8 +70,8 @@ void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, co
     CheckPdfPath(doc.ReturnFileName, pdfPath);
     // The writer, its documents and fonts live for this run only, and go also when a step fails.
     PdfWriter pdf;
-    doc.ComputeReturn();
-    doc.ReadWholeDollars();
+    ComputeReturn(doc);
+    ReadWholeDollars(doc);
     PrintRun run(doc, pdf);
     run.SetUp(templatePath);
     run.PrintPages(forms, order);
@@ -87,15 +90,15 @@ std::string PdfPathOrRefuse(const Franchise& doc) {
 
 } // namespace
 
-void Franchise::PrintAll() {
-    const std::string pdfPath = PdfPathOrRefuse(*this);
-    PrintReturn(*this, FormSelection{}, PageOrder::PrintAll, ProgramFolder + std::string(kTemplateFileName),
+void PrintAll(Franchise& doc) {
+    const std::string pdfPath = PdfPathOrRefuse(doc);
+    PrintReturn(doc, FormSelection{}, PageOrder::PrintAll, doc.ProgramFolder + std::string(kTemplateFileName),
                 pdfPath);
 }
 
-void Franchise::PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
-                              bool form200) {
-    const std::string pdfPath = PdfPathOrRefuse(*this);
+void PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
+                   bool form200) {
+    const std::string pdfPath = PdfPathOrRefuse(doc);
     FormSelection forms;
     forms.BalanceSheet = balanceSheet;
     forms.SchedBCD = schedBCD;
@@ -103,7 +106,7 @@ void Franchise::PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, b
     forms.MinMax = minMax;
     forms.SchedA = schedA;
     forms.Form200 = form200;
-    PrintReturn(*this, forms, PageOrder::PrintSelected, ProgramFolder + std::string(kTemplateFileName),
+    PrintReturn(doc, forms, PageOrder::PrintSelected, doc.ProgramFolder + std::string(kTemplateFileName),
                 pdfPath);
 }
 

@@ -1,15 +1,16 @@
 // The per-user settings the print runs read.
 
+#include "PrintRuns.h"
 #include "uFranchise.h"
 
 namespace qv {
 
-void Franchise::ReadWholeDollars() {
-    WholeDollars = Env().settings.ReadBool("WholeDollars", false);
+void ReadWholeDollars(Franchise& doc) {
+    doc.WholeDollars = doc.Env().settings.ReadBool("WholeDollars", false);
 }
 
-bool Franchise::ReadCombineSchedules() const {
-    return Env().settings.ReadBool("CombineSchedules", true);
+bool ReadCombineSchedules(const Franchise& doc) {
+    return doc.Env().settings.ReadBool("CombineSchedules", true);
 }
 
 } // namespace qv

@@ -16,6 +16,15 @@ struct Json {
     std::vector<Json> items;
     std::vector<std::pair<std::string, Json>> members;
 
+    // Defined below the class: a vector of pairs holding a Json needs Json complete where its
+    // destructor is made, which clang does at once under C++20.
+    Json() = default;
+    Json(const Json&) = default;
+    Json(Json&&) = default;
+    Json& operator=(const Json&) = default;
+    Json& operator=(Json&&) = default;
+    ~Json();
+
     const Json& operator[](const std::string& key) const {
         for (const auto& [k, v] : members)
             if (k == key)
@@ -165,3 +174,5 @@ private:
         return j;
     }
 };
+
+inline Json::~Json() = default;

@@ -25,7 +25,7 @@ std::string RecordAndTables(const std::string& shown) {
 
 class Apply : public ::testing::Test {
 protected:
-    qv::test::TempDir dir;
+    qv::test::TempFolder dir;
 
     std::string Copy(const std::string& example) {
         const std::string to = dir.File(example);

@@ -19,7 +19,7 @@ const fs::path kExamples = fs::path(QV_SOURCE_DIR) / "examples";
 
 class Check : public ::testing::Test {
 protected:
-    qv::test::TempDir dir;
+    qv::test::TempFolder dir;
 
     // The example return with one change made through fti apply.
     std::string ExampleWith(const std::string& changes) {

@@ -1,5 +1,6 @@
 #include "CliRun.h"
 #include "Commands.h"
+#include "ComputeReturn.h"
 #include "ExampleReturn.h"
 #include "MiniJson.h"
 #include "uFranchise.h"
@@ -147,7 +148,7 @@ TEST_F(CliTest, TheBundledExampleIsWhatTheExampleCodeMakes) {
     qv::cli::Context ctx(sink, sink);
     auto doc = ctx.NewReturn();
     qv::FillExampleReturn(*doc);
-    doc->ComputeReturn();
+    ComputeReturn(*doc);
     doc->SaveToFile(PathOf("acme.fti"));
     EXPECT_EQ(ReadAll(PathOf("acme.fti")), ReadAll(fs::path(QV_SOURCE_DIR) / "examples" / "acme.fti"))
         << "examples/acme.fti is out of date: rebuild and run build/bin/make_examples examples/acme.fti";

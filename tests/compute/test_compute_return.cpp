@@ -1,4 +1,5 @@
-#include "TestServices.h"
+#include "ComputeReturn.h"
+#include "FieldText.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ void RunCases(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
         ReturnFixture f;
         Apply(f.Rec(), c.inputs);
-        f.doc->ComputeReturn();
+        ComputeReturn(*f.doc);
         ExpectLines(f.Rec(), c);
     }
 }
@@ -348,7 +349,7 @@ TEST(ComputeReturn, Line21TakesPageRowsAndEveryTableRow) {
             AppendDebtRow(t, row);
         int notified = 0;
         t.AddListener([&] { ++notified; });
-        f.doc->ComputeReturn();
+        ComputeReturn(*f.doc);
         EXPECT_EQ(FieldText(f.Rec(), "Bs21"), ExpectedText("Bs21", c.bs21)) << c.name;
         EXPECT_EQ(FieldText(f.Rec(), "Bs23"), ExpectedText("Bs23", c.bs21)) << c.name;
         // The walk ends past the last row, with display updates on again and announced once.
@@ -365,7 +366,7 @@ TEST(ComputeReturn, Line21FromATableWithTextAmounts) {
     t.SetColumns({{"Name", ColumnType::String, 30, "", ""}, {"DueWI3Yrs", ColumnType::String, 20, "", ""}});
     for (const char* v : {"12.5", "", "0.25"})
         AppendDebtRow(t, v);
-    f.doc->ComputeReturn();
+    ComputeReturn(*f.doc);
     EXPECT_EQ(FieldText(f.Rec(), "Bs21"), "12.75");
     EXPECT_TRUE(t.Eof());
 
@@ -374,7 +375,7 @@ TEST(ComputeReturn, Line21FromATableWithTextAmounts) {
     AppendDebtRow(t, "100");
     SetField(f.Rec(), "Bs23", "7");
     try {
-        f.doc->ComputeReturn();
+        ComputeReturn(*f.doc);
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
@@ -394,7 +395,7 @@ TEST(ComputeReturn, MissingDueColumnStopsWithUpdatesResumed) {
     SetField(f.Rec(), "SchedBAuthCommonBook", "7");
 
     // Without rows the column is never read.
-    f.doc->ComputeReturn();
+    ComputeReturn(*f.doc);
     EXPECT_EQ(FieldText(f.Rec(), "Bs21"), "40");
 
     SetField(f.Rec(), "Bs23", "7");
@@ -404,7 +405,7 @@ TEST(ComputeReturn, MissingDueColumnStopsWithUpdatesResumed) {
     t.SetText("Name", "x");
     t.Post();
     try {
-        f.doc->ComputeReturn();
+        ComputeReturn(*f.doc);
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Field 'DueWI3Yrs' not found");
@@ -430,7 +431,7 @@ TEST(ComputeReturn, Option1WithLine8ZeroStopsAtLine9) {
     ReturnFixture f;
     Apply(f.Rec(), inputs);
     try {
-        f.doc->ComputeReturn();
+        ComputeReturn(*f.doc);
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(),
@@ -458,7 +459,7 @@ TEST(ComputeReturn, Option1WithLine8ZeroStopsAtLine9) {
     // Option 2 divides by line 2, which is not zero.
     ReturnFixture g;
     Apply(g.Rec(), With(inputs, {{"F200Option1", "N"}}));
-    g.doc->ComputeReturn();
+    ComputeReturn(*g.doc);
     EXPECT_EQ(FieldText(g.Rec(), "F200Line9"), "5000");
 }
 
@@ -470,7 +471,7 @@ TEST(ComputeReturn, ExactBeyondSixtyFourBitsAndOutOfRangeIsAnError) {
         ReturnFixture f;
         Apply(f.Rec(),
               {{"Bs1a", max.c_str()}, {"Bs2a", max.c_str()}, {"Bs3a", min.c_str()}, {"Bs4a", min.c_str()}});
-        f.doc->ComputeReturn();
+        ComputeReturn(*f.doc);
         EXPECT_EQ(FieldText(f.Rec(), "Bs6a"), "-0.0002");
     }
     struct OverflowCase {
@@ -495,7 +496,7 @@ TEST(ComputeReturn, ExactBeyondSixtyFourBitsAndOutOfRangeIsAnError) {
         ReturnFixture f;
         Apply(f.Rec(), c.inputs);
         try {
-            f.doc->ComputeReturn();
+            ComputeReturn(*f.doc);
             ADD_FAILURE() << "no error for " << c.message;
         } catch (const Error& e) {
             EXPECT_STREQ(e.what(), c.message);
@@ -555,7 +556,7 @@ TEST(ComputeReturn, ChangesOnlyDerivedFieldsAndIsIdempotent) {
         AppendDebtRow(f.dm.tblCurrDebt, v);
 
     const ReturnRecord before = f.Rec();
-    f.doc->ComputeReturn();
+    ComputeReturn(*f.doc);
     const ReturnRecord once = f.Rec();
     for (const FieldDef& def : kRecordFields) {
         bool isDerived = std::find(derived.begin(), derived.end(), def.Name) != derived.end();
@@ -565,6 +566,6 @@ TEST(ComputeReturn, ChangesOnlyDerivedFieldsAndIsIdempotent) {
             ASSERT_EQ(before.Bytes[i], once.Bytes[i]) << def.Name << " changed";
     }
     EXPECT_NE(FieldText(before, "F200Line12"), FieldText(once, "F200Line12"));
-    f.doc->ComputeReturn();
+    ComputeReturn(*f.doc);
     EXPECT_TRUE(f.Rec() == once);
 }

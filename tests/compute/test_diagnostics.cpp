@@ -1,6 +1,7 @@
 // Diagnostics of a return: each small return below has exactly one fault, made in the test on top
 // of the bundled example (which has none), and must raise exactly its code.
 
+#include "ComputeReturn.h"
 #include "Diagnostics.h"
 #include "Error.h"
 #include "ExampleReturn.h"
@@ -26,7 +27,7 @@ Money M(const char* text) {
 std::vector<Finding> DiagnoseComputed(qv::Franchise& doc) {
     std::string error;
     try {
-        doc.ComputeReturn();
+        ComputeReturn(doc);
     } catch (const qv::Error& e) {
         error = e.what();
     }

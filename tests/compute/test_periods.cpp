@@ -1,7 +1,7 @@
 #include "F200FMonths.h"
+#include "FieldText.h"
 #include "InterestMonths.h"
 #include "ReportingPeriod.h"
-#include "TestServices.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

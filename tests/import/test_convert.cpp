@@ -120,7 +120,7 @@ protected:
     int Year() const { return 2003 + GetParam(); }
 
     TestEnv env;
-    TempDir dir;
+    TempFolder dir;
     Franchise doc{2010, env.services};
     const Franchise fresh{2010, env.services};
 };
@@ -283,7 +283,7 @@ TEST(Convert, PackedScheduleDDatesBecomeShortDateText) {
         {"SchedDDebt5MaturityDate", -0.0, ""},
         {"SchedDDebt9MaturityDate", EncodeDate(2010, 1, 5), "1/5/2010"},
     };
-    TempDir dir;
+    TempFolder dir;
     for (int version : {1, 2}) {
         TestEnv env;
         Franchise doc(2010, env.services);
@@ -308,7 +308,7 @@ TEST(Convert, PackedScheduleDDatesFollowTheRegionalSettings) {
         // cut to the 15 characters of the field
         {"'Date: 'yyyy/mm/dd", '/', "Date: 2009/12/3"},
     };
-    TempDir dir;
+    TempFolder dir;
     for (const Case& c : cases) {
         TestEnv env;
         env.services.regional.ShortDateFormat = c.pattern;
@@ -323,7 +323,7 @@ TEST(Convert, PackedScheduleDDatesFollowTheRegionalSettings) {
 
 TEST(Convert, The2005EditionCopiesTheRowsOfTheDateTypedTable) {
     TestEnv env;
-    TempDir dir;
+    TempFolder dir;
     Franchise doc(2010, env.services);
     AddRow(env.dm.tblCurrDebt, "replaced");
     ScheduleTable& old = env.dm.tblCurrDebt2005;
@@ -365,7 +365,7 @@ TEST(Convert, NamedConvertersReadTheirOwnEdition) {
     using Converter = bool (*)(Franchise&, const std::string&);
     const Converter converters[] = {ConvertFrom2004, ConvertFrom2005, ConvertFrom2006,
                                     ConvertFrom2007, ConvertFrom2008, ConvertFrom2009};
-    TempDir dir;
+    TempFolder dir;
     for (int version = 1; version <= 6; ++version) {
         for (int other = 1; other <= 6; ++other) {
             TestEnv env;

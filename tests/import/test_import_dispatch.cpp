@@ -1,3 +1,5 @@
+#include "ByteStream.h"
+#include "ComputeReturn.h"
 #include "Error.h"
 #include "ImportReturn.h"
 #include "PriorFileBuilder.h"
@@ -6,6 +8,8 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <span>
 
 using namespace qv;
 using namespace qv::test;
@@ -20,7 +24,7 @@ void AddRow(ScheduleTable& t, const char* text) {
 
 // A current-format return with balance-sheet amounts that the computation totals, saved without
 // being computed.
-std::string WriteCurrentReturn(const TempDir& dir, const std::string& name, bool withTables = false) {
+std::string WriteCurrentReturn(const TempFolder& dir, const std::string& name, bool withTables = false) {
     TestEnv env;
     Franchise doc(2010, env.services);
     doc.Record.Set(fld::CorpName, "Current Co");
@@ -40,7 +44,7 @@ std::string WriteCurrentReturn(const TempDir& dir, const std::string& name, bool
 class Import : public ::testing::Test {
 protected:
     TestEnv env;
-    TempDir dir;
+    TempFolder dir;
     Franchise doc{2010, env.services};
     const Franchise blank{2010, env.services};
 };
@@ -58,7 +62,7 @@ TEST_F(Import, CurrentFileIsLoadedUnderItsNameAndRecomputed) {
     Franchise asRead(2010, other.services);
     asRead.LoadFromFile(path);
     EXPECT_NE(doc.Record, asRead.Record) << "not recomputed";
-    asRead.ComputeReturn();
+    ComputeReturn(asRead);
     EXPECT_EQ(doc.Record, asRead.Record);
 }
 
@@ -75,7 +79,7 @@ class ImportPrior : public ::testing::TestWithParam<int> {};
 
 TEST_P(ImportPrior, PriorFileIsConvertedRecomputedAndUntitled) {
     const int version = GetParam();
-    TempDir dir;
+    TempFolder dir;
     const std::string path =
         dir.Write("prior.fti",
                   PriorFileBuilder(version).Text("CorpName", "Prior Co").Text("FEIN", "73-0000001").Bytes());
@@ -91,7 +95,7 @@ TEST_P(ImportPrior, PriorFileIsConvertedRecomputedAndUntitled) {
     TestEnv other;
     Franchise expected(2010, other.services);
     ConvertPriorReturn(expected, version, path);
-    expected.ComputeReturn();
+    ComputeReturn(expected);
     EXPECT_EQ(doc.Record, expected.Record);
     EXPECT_EQ(doc.Record.Get(fld::CorpName), "Prior Co");
     EXPECT_EQ(env.notices.Beeps, 0);
@@ -191,7 +195,7 @@ TEST_F(Import, MalformedFileEndsWithItsMessageAndABlankUntitledReturn) {
 // A share count whose shortest decimal form is written without an exponent and with trailing
 // zeros (19 digits) once overflowed the computation's significand.
 TEST(ImportCompute, ConvertedShareCountWithTrailingZerosIsComputedExactly) {
-    TempDir dir;
+    TempFolder dir;
     TestEnv env;
     Franchise doc(2010, env.services);
     const std::string path =
@@ -227,4 +231,58 @@ TEST_F(Import, AComputationErrorAfterAFullReadKeepsTheReturnAsRead) {
     EXPECT_EQ(doc.Record.Get(fld::CorpName), "Zero Line Eight Co");
     EXPECT_EQ(doc.ReturnFileName, path);
     EXPECT_EQ(env.dm.tblAffiliates.RecordCount(), 1u);
+}
+
+// The import reads its file once, from the start; the same bytes in memory give the same return,
+// the same outcome and the same messages, for every edition and for what is refused.
+TEST(ImportFromBytes, GivesWhatTheFileGives) {
+    TempFolder dir;
+    struct Case {
+        std::string name;
+        std::string bytes;
+    };
+    std::vector<Case> cases = {
+        {"current", ReadAll(WriteCurrentReturn(dir, "current.fti", true))},
+        {"header only", std::string(44, 'x')},
+        {"foreign", std::string(200, 'x')},
+    };
+    for (int version = 1; version <= 6; ++version)
+        cases.push_back({"edition " + std::to_string(2003 + version),
+                         PriorFileBuilder(version).Text("CorpName", "Prior Co").Bytes()});
+    for (const Case& c : cases) {
+        TestEnv fromFile;
+        Franchise a(2010, fromFile.services);
+        const std::string path = dir.Write("case.fti", c.bytes);
+        std::string fileError;
+        std::optional<ImportResult> fileResult;
+        try {
+            fileResult = ImportReturn(a, path);
+        } catch (const Error& e) {
+            fileError = e.what();
+        }
+
+        TestEnv fromMemory;
+        Franchise b(2010, fromMemory.services);
+        ByteReader in(
+            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(c.bytes.data()), c.bytes.size()));
+        std::string memoryError;
+        std::optional<ImportResult> memoryResult;
+        try {
+            memoryResult = ImportReturn(b, in, path);
+        } catch (const Error& e) {
+            memoryError = e.what();
+        }
+
+        EXPECT_EQ(memoryError, fileError) << c.name;
+        ASSERT_EQ(memoryResult.has_value(), fileResult.has_value()) << c.name;
+        if (fileResult) {
+            EXPECT_EQ(memoryResult->Outcome, fileResult->Outcome) << c.name;
+            EXPECT_EQ(memoryResult->EditionYear, fileResult->EditionYear) << c.name;
+        }
+        EXPECT_TRUE(b.Record.Bytes == a.Record.Bytes) << c.name;
+        EXPECT_EQ(b.ReturnFileName, a.ReturnFileName) << c.name;
+        EXPECT_EQ(fromMemory.dm.tblAffiliates.RecordCount(), fromFile.dm.tblAffiliates.RecordCount())
+            << c.name;
+        EXPECT_EQ(fromMemory.notices.Errors, fromFile.notices.Errors) << c.name;
+    }
 }

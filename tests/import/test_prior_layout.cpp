@@ -54,7 +54,7 @@ TEST_P(PriorLayout, CarriedFieldsFitTheRecordWithoutOverlap) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, PriorLayout, ::testing::Range(1, 7),
-                         [](const auto& p) { return "V" + std::to_string(p.param); });
+                         [](const auto& p) { return std::to_string(2003 + p.param); });
 
 TEST(PriorLayout, KnownPlaces) {
     EXPECT_EQ(PriorFileBuilder(4).PlaceOf("IncOklahoma")->Offset, 1419u);

@@ -41,7 +41,7 @@ TEST(ReadVersion, GivesTheStoredVersionOrMinusOne) {
         {"other characters", HeaderBytes(3, 4, 11, "ostrel BLRY"), -1},
         {"no signature at all", std::string(100, 'x'), -1},
     };
-    TempDir dir;
+    TempFolder dir;
     for (const Case& c : cases) {
         TestEnv env;
         FranchiseID id(env.notices);
@@ -52,7 +52,7 @@ TEST(ReadVersion, GivesTheStoredVersionOrMinusOne) {
 }
 
 TEST(ReadVersion, MissingFileBeepsTellsTheUserAndGivesMinusOne) {
-    TempDir dir;
+    TempFolder dir;
     TestEnv env;
     const std::string path = dir.File("gone.fti");
     EXPECT_EQ(FranchiseID(env.notices).ReadVersion(path), -1);
@@ -62,7 +62,7 @@ TEST(ReadVersion, MissingFileBeepsTellsTheUserAndGivesMinusOne) {
 }
 
 TEST(ReadVersion, FileNoLongerThanTheHeaderCannotBeRead) {
-    TempDir dir;
+    TempFolder dir;
     for (size_t size : {0u, 1u, 43u, 44u}) {
         TestEnv env;
         const std::string path = dir.Write("short.fti", HeaderBytes(7, 0).substr(0, size));
@@ -76,7 +76,7 @@ TEST(ReadVersion, FileNoLongerThanTheHeaderCannotBeRead) {
 }
 
 TEST(ReadVersion, FolderIsAnErrorNotAMissingFile) {
-    TempDir dir;
+    TempFolder dir;
     TestEnv env;
     const std::string path = dir.File("");
     try {

@@ -135,20 +135,4 @@ std::map<std::string, std::string> ReadPdfInfo(const std::filesystem::path& pdf)
     return info;
 }
 
-TempFolder::TempFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = info != nullptr ? std::string(info->test_suite_name()) + "." + info->name() : "qv";
-    for (char& c : name)
-        if (c == '/')
-            c = '_';
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() / ("qv_print_" + name + "_" + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
 } // namespace qv::test

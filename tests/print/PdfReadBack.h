@@ -42,20 +42,6 @@ inline double Baseline(const Word& w, double descent, double size) {
     return w.YMax - descent * size;
 }
 
-// A fresh empty folder for one test, removed by the destructor.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
-
 // Runs a shell command; gives its standard output, and its exit status through status.
 std::string RunCommand(const std::string& command, int* status = nullptr);
 std::string Quoted(const std::filesystem::path& p);

@@ -51,8 +51,7 @@ void WriteTestTemplate(const std::filesystem::path& path, int pages, size_t padd
 }
 
 PrintFixture::PrintFixture()
-    : TemplatePath(Folder / "base.ftb"),
-      PdfPath(Folder / "out.pdf"), Env{Dm, Notes, Store, RegionalSettings::UnitedStates()},
+    : TemplatePath(Folder / "base.ftb"), PdfPath(Folder / "out.pdf"),
       Doc(std::make_unique<Franchise>(2010, Env)) {
     WriteTestTemplate(TemplatePath);
 }

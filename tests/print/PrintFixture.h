@@ -5,11 +5,11 @@
 // byte, so nothing of our own writer is in the pages the run copies.
 
 #include "Notices.h"
-#include "TestSupport.h"
 #include "PdfReadBack.h"
 #include "PdfWriter.h"
 #include "PrintRun.h"
 #include "Settings.h"
+#include "TestSupport.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -19,7 +19,6 @@
 #include <vector>
 
 namespace qv::test {
-
 
 // The label each page of the test template carries at (50, 30) from the top-left corner, in
 // Helvetica 10: "Template page 3".
@@ -43,10 +42,12 @@ protected:
     TempFolder Folder;
     std::filesystem::path TemplatePath;
     std::filesystem::path PdfPath;
-    Tdm Dm;
-    RecordingNotices Notes;
-    MemorySettings Store;
-    Services Env;
+    // The shared test environment, under the names the print tests use.
+    TestEnv Test;
+    Tdm& Dm = Test.dm;
+    RecordingNotices& Notes = Test.notices;
+    MemorySettings& Store = Test.settings;
+    Services& Env = Test.services;
     std::unique_ptr<Franchise> Doc;
     PdfWriter Pdf;
     std::unique_ptr<PrintRun> Run;

@@ -76,18 +76,18 @@ TEST(PdfWriter, TextLandsWhereAskedInEveryAlignmentAndOrigin) {
     TempFolder folder;
     PdfWriter pdf;
     pdf.NewDocument();
-    pdf.AddStandardFont(0);
+    pdf.AddStandardFont(Face::Courier);
     pdf.SetTextSize(10);
-    pdf.SetOrigin(1);
-    pdf.DrawText(100, 200, "LEFT");
-    pdf.SetTextAlign(1);
-    pdf.DrawText(306, 300, "CENTRE");
-    pdf.SetTextAlign(2);
-    pdf.DrawText(500, 400, "RIGHT");
-    pdf.SetOrigin(0);
-    pdf.SetTextAlign(0);
-    pdf.DrawText(100, 92, "BOTTOM"); // 700 from the top
-    ASSERT_EQ(pdf.SaveToFile((folder / "t.pdf").string()), 1);
+    pdf.SetOrigin(Origin::TopLeft);
+    ASSERT_TRUE(pdf.DrawText(100, 200, "LEFT"));
+    pdf.SetTextAlign(Align::Centre);
+    ASSERT_TRUE(pdf.DrawText(306, 300, "CENTRE"));
+    pdf.SetTextAlign(Align::Right);
+    ASSERT_TRUE(pdf.DrawText(500, 400, "RIGHT"));
+    pdf.SetOrigin(Origin::BottomLeft);
+    pdf.SetTextAlign(Align::Left);
+    ASSERT_TRUE(pdf.DrawText(100, 92, "BOTTOM")); // 700 from the top
+    ASSERT_TRUE(pdf.SaveToFile((folder / "t.pdf").string()));
 
     PdfText text = ReadPdfText(folder / "t.pdf");
     ASSERT_EQ(text.Pages, 1);
@@ -113,17 +113,17 @@ TEST(PdfWriter, CentredAndRightAlignedTextsUseTheFontWidths) {
     TempFolder folder;
     PdfWriter pdf;
     pdf.NewDocument();
-    pdf.SetOrigin(1);
-    pdf.AddStandardFont(5);
+    pdf.SetOrigin(Origin::TopLeft);
+    pdf.AddStandardFont(Face::HelveticaBold);
     pdf.SetTextSize(18);
-    pdf.SetTextAlign(1);
-    pdf.DrawText(306, 100, "Wide Title");
-    pdf.AddStandardFont(8);
+    pdf.SetTextAlign(Align::Centre);
+    ASSERT_TRUE(pdf.DrawText(306, 100, "Wide Title"));
+    pdf.AddStandardFont(Face::TimesRoman);
     pdf.SetTextSize(12);
-    pdf.SetTextAlign(2);
-    pdf.DrawText(570, 200, "$1,234.56");
+    pdf.SetTextAlign(Align::Right);
+    ASSERT_TRUE(pdf.DrawText(570, 200, "$1,234.56"));
     const double width = pdf.GetTextWidth("$1,234.56");
-    ASSERT_EQ(pdf.SaveToFile((folder / "t.pdf").string()), 1);
+    ASSERT_TRUE(pdf.SaveToFile((folder / "t.pdf").string()));
 
     PdfText text = ReadPdfText(folder / "t.pdf");
     auto wide = text.Find(1, "Wide");
@@ -142,10 +142,10 @@ TEST(PdfWriter, TextsAreWindows1252AndEscaped) {
     TempFolder folder;
     PdfWriter pdf;
     pdf.NewDocument();
-    pdf.SetOrigin(1);
-    pdf.AddStandardFont(8);
-    pdf.DrawText(72, 100, "Caf\xE9 (M\xFCller) \\ 5\x80 \x93quoted\x94");
-    ASSERT_EQ(pdf.SaveToFile((folder / "t.pdf").string()), 1);
+    pdf.SetOrigin(Origin::TopLeft);
+    pdf.AddStandardFont(Face::TimesRoman);
+    ASSERT_TRUE(pdf.DrawText(72, 100, "Caf\xE9 (M\xFCller) \\ 5\x80 \x93quoted\x94"));
+    ASSERT_TRUE(pdf.SaveToFile((folder / "t.pdf").string()));
     EXPECT_EQ(ReadPdfText(folder / "t.pdf").PageText(1), "Café (Müller) \\ 5€ “quoted”");
 }
 
@@ -157,21 +157,21 @@ TEST(PdfWriter, CopiedPagesKeepTheirContentAndStampsAreNotMirrored) {
     ASSERT_NE(tmpl, 0);
     EXPECT_EQ(pdf.PageCount(), 4);
     const int out = pdf.NewDocument();
-    EXPECT_NE(pdf.CopyPageRanges(tmpl, "3"), 0);
-    EXPECT_NE(pdf.CopyPageRanges(tmpl, "3"), 0); // the same page again is a page of its own
-    EXPECT_NE(pdf.CopyPageRanges(tmpl, "4,1-2"), 0);
+    EXPECT_TRUE(pdf.CopyPageRanges(tmpl, "3"));
+    EXPECT_TRUE(pdf.CopyPageRanges(tmpl, "3")); // the same page again is a page of its own
+    EXPECT_TRUE(pdf.CopyPageRanges(tmpl, "4,1-2"));
     EXPECT_EQ(pdf.PageCount(), 6);
-    pdf.AddStandardFont(0);
-    pdf.SetOrigin(1);
+    pdf.AddStandardFont(Face::Courier);
+    pdf.SetOrigin(Origin::TopLeft);
     pdf.SetTextSize(12);
     for (int p = 2; p <= 6; ++p) {
-        ASSERT_EQ(pdf.SelectPage(p), 1);
-        pdf.DrawText(300, 500, "STAMP" + std::to_string(p));
+        ASSERT_TRUE(pdf.SelectPage(p));
+        ASSERT_TRUE(pdf.DrawText(300, 500, "STAMP" + std::to_string(p)));
     }
     pdf.CombineLayers();
     pdf.SelectDocument(out);
     EXPECT_EQ(pdf.DeletePages(1, 1), 1);
-    ASSERT_EQ(pdf.SaveToFile((folder / "out.pdf").string()), 1);
+    ASSERT_TRUE(pdf.SaveToFile((folder / "out.pdf").string()));
 
     PdfText text = ReadPdfText(folder / "out.pdf");
     ASSERT_EQ(text.Pages, 5);
@@ -198,19 +198,19 @@ TEST(PdfWriter, FailuresAreResults) {
     EXPECT_EQ(pdf.LoadFromFile((folder / "garbage.ftb").string()), 0);
     EXPECT_EQ(pdf.SelectedDocument(), 0);
     EXPECT_EQ(pdf.NewPage(), 0);
-    EXPECT_EQ(pdf.DrawText(1, 1, "x"), 0);
+    EXPECT_FALSE(pdf.DrawText(1, 1, "x"));
     const int tmpl = pdf.LoadFromFile((folder / "base.ftb").string());
     ASSERT_NE(tmpl, 0);
     pdf.NewDocument();
     for (const char* bad : {"0", "3", "1,3", "x", "", "1-", "2-5"})
-        EXPECT_EQ(pdf.CopyPageRanges(tmpl, bad), 0) << bad;
-    EXPECT_EQ(pdf.CopyPageRanges(tmpl + 100, "1"), 0);
+        EXPECT_FALSE(pdf.CopyPageRanges(tmpl, bad)) << bad;
+    EXPECT_FALSE(pdf.CopyPageRanges(tmpl + 100, "1"));
     EXPECT_EQ(pdf.PageCount(), 1);
-    EXPECT_EQ(pdf.SelectPage(0), 0);
-    EXPECT_EQ(pdf.SelectPage(2), 0);
+    EXPECT_FALSE(pdf.SelectPage(0));
+    EXPECT_FALSE(pdf.SelectPage(2));
     EXPECT_EQ(pdf.DeletePages(2, 1), 0);
     pdf.RemoveDocument(tmpl);
-    EXPECT_EQ(pdf.CopyPageRanges(tmpl, "1"), 0);
+    EXPECT_FALSE(pdf.CopyPageRanges(tmpl, "1"));
 }
 
 TEST(PdfWriter, NewPagesTakeTheSizeOfTheSelectedPage) {
@@ -221,7 +221,7 @@ TEST(PdfWriter, NewPagesTakeTheSizeOfTheSelectedPage) {
     EXPECT_EQ(pdf.NewPage(), 3);
     EXPECT_EQ(pdf.SelectedPage(), 3);
     EXPECT_EQ(pdf.PageCount(), 3);
-    ASSERT_EQ(pdf.SaveToFile((folder / "t.pdf").string()), 1);
+    ASSERT_TRUE(pdf.SaveToFile((folder / "t.pdf").string()));
     auto info = ReadPdfInfo(folder / "t.pdf");
     EXPECT_EQ(info["Pages"], "3");
     EXPECT_EQ(info["Page size"].substr(0, 13), "612 x 792 pts");
@@ -231,10 +231,10 @@ TEST(PdfWriter, DocumentInformation) {
     TempFolder folder;
     PdfWriter pdf;
     pdf.NewDocument();
-    pdf.SetInformation(1, "Ostrel Software");
-    pdf.SetInformation(2, "Okla Annual Franchise Tax Return");
-    pdf.SetInformation(5, "Ostrel Software (www.ostrel.com)");
-    ASSERT_EQ(pdf.SaveToFile((folder / "t.pdf").string()), 1);
+    pdf.SetInformation(InfoKey::Author, "Ostrel Software");
+    pdf.SetInformation(InfoKey::Title, "Okla Annual Franchise Tax Return");
+    pdf.SetInformation(InfoKey::Creator, "Ostrel Software (www.ostrel.com)");
+    ASSERT_TRUE(pdf.SaveToFile((folder / "t.pdf").string()));
     auto info = ReadPdfInfo(folder / "t.pdf");
     EXPECT_EQ(info["Author"], "Ostrel Software");
     EXPECT_EQ(info["Title"], "Okla Annual Franchise Tax Return");
@@ -246,7 +246,7 @@ TEST(PdfWriter, DeletingThePageThatIsSelectedSelectsTheFirst) {
     pdf.NewDocument();
     pdf.NewPage();
     pdf.NewPage();
-    pdf.SelectPage(2);
+    ASSERT_TRUE(pdf.SelectPage(2));
     EXPECT_EQ(pdf.DeletePages(2, 5), 2);
     EXPECT_EQ(pdf.PageCount(), 1);
     EXPECT_EQ(pdf.SelectedPage(), 1);
@@ -262,10 +262,10 @@ TEST(PdfWriter, CopiedPagesDoNotDependOnTheTemplateFileAfterwards) {
     PdfWriter pdf;
     const int tmpl = pdf.LoadFromFile((folder / "base.ftb").string());
     pdf.NewDocument();
-    ASSERT_NE(pdf.CopyPageRanges(tmpl, "1-2"), 0);
+    ASSERT_TRUE(pdf.CopyPageRanges(tmpl, "1-2"));
     pdf.RemoveDocument(tmpl);
     std::ofstream(folder / "base.ftb", std::ios::binary | std::ios::trunc).close();
-    ASSERT_EQ(pdf.SaveToFile((folder / "out.pdf").string()), 1);
+    ASSERT_TRUE(pdf.SaveToFile((folder / "out.pdf").string()));
     PdfText text = ReadPdfText(folder / "out.pdf");
     EXPECT_EQ(text.PageText(2), TemplateLabel(1));
     EXPECT_EQ(text.PageText(3), TemplateLabel(2));
@@ -277,24 +277,24 @@ TEST(PdfWriter, AFailedSaveLeavesTheEarlierFileAndNoTemporaryFile) {
     std::ofstream(target, std::ios::binary) << "earlier PDF";
     PdfWriter pdf;
     pdf.NewDocument();
-    pdf.AddStandardFont(0);
+    pdf.AddStandardFont(Face::Courier);
     for (int i = 0; i < 2000; ++i)
-        pdf.DrawText(10, i % 700,
-                     "a line of text that makes the file bigger than the limit " + std::to_string(i));
+        ASSERT_TRUE(pdf.DrawText(
+            10, i % 700, "a line of text that makes the file bigger than the limit " + std::to_string(i)));
     {
         // No file may grow beyond 4 KB while this save runs: the write fails half-way.
         FileSizeLimit limit(4096);
-        EXPECT_EQ(pdf.SaveToFile(target.string()), 0);
+        EXPECT_FALSE(pdf.SaveToFile(target.string()));
     }
     EXPECT_TRUE(FileBytes(target) == "earlier PDF");
     EXPECT_EQ(StrayFiles(folder.Path(), {"out.pdf"}), 0);
 
-    EXPECT_EQ(pdf.SaveToFile((folder / "no such folder" / "x.pdf").string()), 0);
+    EXPECT_FALSE(pdf.SaveToFile((folder / "no such folder" / "x.pdf").string()));
     std::filesystem::create_directory(folder / "dir.pdf");
-    EXPECT_EQ(pdf.SaveToFile((folder / "dir.pdf").string()), 0);
+    EXPECT_FALSE(pdf.SaveToFile((folder / "dir.pdf").string()));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "dir.pdf"));
     // A good save replaces the earlier file whole.
-    ASSERT_EQ(pdf.SaveToFile(target.string()), 1);
+    ASSERT_TRUE(pdf.SaveToFile(target.string()));
     EXPECT_EQ(FileBytes(target).substr(0, 5), "%PDF-");
     EXPECT_EQ(StrayFiles(folder.Path(), {"out.pdf", "dir.pdf"}), 0);
 }
@@ -303,16 +303,16 @@ TEST(PdfWriter, LinesAndBoxesForTheTemplate) {
     TempFolder folder;
     PdfWriter pdf;
     pdf.NewDocument();
-    pdf.SetOrigin(1);
+    pdf.SetOrigin(Origin::TopLeft);
     pdf.SetLineWidth(0.5);
     pdf.SetLineColor(0, 0, 0);
     pdf.SetFillColor(0.8, 0.8, 0.8);
-    pdf.DrawBox(100, 100, 200, 50, 2);
+    pdf.DrawBox(100, 100, 200, 50, BoxMode::FillAndOutline);
     pdf.DrawLine(100, 300, 500, 300);
-    pdf.AddStandardFont(4);
+    pdf.AddStandardFont(Face::Helvetica);
     pdf.SetTextColor(0, 0, 0);
-    pdf.DrawText(110, 130, "inside");
-    ASSERT_EQ(pdf.SaveToFile((folder / "t.pdf").string()), 1);
+    ASSERT_TRUE(pdf.DrawText(110, 130, "inside"));
+    ASSERT_TRUE(pdf.SaveToFile((folder / "t.pdf").string()));
     // Rendered at 72 dpi: the box is grey inside and the text is where it was put.
     int status = 0;
     RunCommand("pdftoppm -r 72 -gray -singlefile " + Quoted(folder / "t.pdf") + " " + Quoted(folder / "page"),

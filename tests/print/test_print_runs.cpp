@@ -1,5 +1,6 @@
 #include "Error.h"
 #include "PrintFixture.h"
+#include "PrintRuns.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ protected:
 
 TEST_F(PrintRuns, PrintAllInItsOrderWithEveryContinuation) {
     FillEveryTable();
-    Doc->PrintAll();
+    PrintAll(*Doc);
     EXPECT_EQ(PageKinds(), (Kinds{"T1", "T8", "T2", "T3", "Subsidiaries", "Affiliates", "CurrentDebt", "T4",
                                   "Combined", "T7"}));
     EXPECT_TRUE(Notes.Errors.empty());
@@ -72,7 +73,7 @@ TEST_F(PrintRuns, PrintAllInItsOrderWithEveryContinuation) {
 TEST_F(PrintRuns, PrintSelectedWithEveryFormGivesTheSamePagesInItsOwnOrder) {
     FillEveryTable();
     Doc->Record.Set(fld::MMAddressChange, true);
-    Doc->PrintSelected(true, true, true, true, true, true);
+    PrintSelected(*Doc, true, true, true, true, true, true);
     EXPECT_EQ(PageKinds(), (Kinds{"T1", "T4", "Combined", "T3", "Subsidiaries", "Affiliates", "CurrentDebt",
                                   "T2", "T8", "T9", "T7"}));
 }
@@ -93,7 +94,7 @@ TEST_F(PrintRuns, PrintSelectedPrintsOnlyTheChosenForms) {
         {false, false, true, true, false, true, {"T1", "T8", "T7"}},
     };
     for (const Case& c : cases) {
-        Doc->PrintSelected(c.balanceSheet, c.schedBCD, c.form200F, c.minMax, c.schedA, c.form200);
+        PrintSelected(*Doc, c.balanceSheet, c.schedBCD, c.form200F, c.minMax, c.schedA, c.form200);
         EXPECT_EQ(PageKinds(), c.pages);
     }
 }
@@ -101,40 +102,40 @@ TEST_F(PrintRuns, PrintSelectedPrintsOnlyTheChosenForms) {
 TEST_F(PrintRuns, TheBalanceSheetSchedulesFollowTheCombineSetting) {
     FillEveryTable();
     Store.WriteBool("CombineSchedules", false);
-    Doc->PrintSelected(true, false, false, false, false, false);
+    PrintSelected(*Doc, true, false, false, false, false, false);
     EXPECT_EQ(PageKinds(), (Kinds{"T4", "OtherCurrentAssets", "OtherInvestments"}));
     Store.WriteString("CombineSchedules", "yes"); // not a number: the default, combined
-    Doc->PrintSelected(true, false, false, false, false, false);
+    PrintSelected(*Doc, true, false, false, false, false, false);
     EXPECT_EQ(PageKinds(), (Kinds{"T4", "Combined"}));
 }
 
 TEST_F(PrintRuns, WithEmptyTablesNoContinuationPages) {
-    Doc->PrintAll();
+    PrintAll(*Doc);
     EXPECT_EQ(PageKinds(), (Kinds{"T1", "T8", "T2", "T3", "T4", "T7"}));
 }
 
 TEST_F(PrintRuns, TheRunRecomputesAndReadsTheWholeDollarSetting) {
     Doc->Record.Set(fld::F200Line1, Money::FromDollars(999)); // stale: nothing on the balance sheet
     Store.WriteBool("WholeDollars", true);
-    Doc->PrintSelected(false, false, false, false, false, true);
+    PrintSelected(*Doc, false, false, false, false, false, true);
     EXPECT_EQ(Doc->Record.Get(fld::F200Line1), Money());
     EXPECT_TRUE(Doc->WholeDollars);
     Store.WriteString("WholeDollars", "7");
     Doc->WholeDollars = false;
-    Doc->PrintAll();
+    PrintAll(*Doc);
     EXPECT_TRUE(Doc->WholeDollars);
     Store.WriteString("WholeDollars", "0");
-    Doc->PrintAll();
+    PrintAll(*Doc);
     EXPECT_FALSE(Doc->WholeDollars);
 }
 
 TEST_F(PrintRuns, TheWrittenFileReplacesAnEarlierOne) {
     std::ofstream(Folder / "acme.pdf") << "an earlier print";
-    Doc->PrintAll();
+    PrintAll(*Doc);
     EXPECT_EQ(ReadPdfInfo(Folder / "acme.pdf")["Pages"], "6");
     Doc->ReturnFileName = (Folder / "acme").string(); // no extension: ".pdf" is appended
     std::filesystem::remove(Folder / "acme.pdf");
-    Doc->PrintSelected(false, false, false, false, false, true);
+    PrintSelected(*Doc, false, false, false, false, false, true);
     EXPECT_EQ(ReadPdfInfo(Folder / "acme.pdf")["Pages"], "1");
 }
 
@@ -143,14 +144,14 @@ TEST_F(PrintRuns, AReturnNeverSavedIsNotPrintedIntoTheCurrentFolder) {
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(Folder.Path());
     try {
-        Doc->PrintAll();
+        PrintAll(*Doc);
         ADD_FAILURE() << "printed without a file name";
     } catch (const Error& e) {
         EXPECT_STREQ(
             e.what(),
             "Please save the return before printing it: the PDF is written next to the return file.");
     }
-    EXPECT_THROW(Doc->PrintSelected(true, true, true, true, true, true), Error);
+    EXPECT_THROW(PrintSelected(*Doc, true, true, true, true, true, true), Error);
     std::filesystem::current_path(cwd);
     EXPECT_FALSE(std::filesystem::exists(Folder / ".pdf"));
     EXPECT_TRUE(Notes.Errors.empty());
@@ -161,7 +162,7 @@ TEST_F(PrintRuns, AReturnNamedLikeItsPdfIsNotOverwritten) {
     std::ofstream(returnFile) << "the return";
     Doc->ReturnFileName = returnFile.string();
     try {
-        Doc->PrintAll();
+        PrintAll(*Doc);
         ADD_FAILURE() << "printed over the return";
     } catch (const Error& e) {
         EXPECT_EQ(e.what(), "The PDF cannot be written over the return file " + returnFile.string() + ".");
@@ -172,14 +173,14 @@ TEST_F(PrintRuns, AReturnNamedLikeItsPdfIsNotOverwritten) {
 
 TEST_F(PrintRuns, AMissingTemplateShowsCouldntCopyPageForEveryPageAndStillWrites) {
     Doc->ProgramFolder = (Folder / "elsewhere").string() + "/";
-    Doc->PrintSelected(false, false, true, false, true, true);
+    PrintSelected(*Doc, false, false, true, false, true, true);
     EXPECT_EQ(Notes.Errors, (std::vector<std::string>(3, "Couldn't copy page")));
     EXPECT_EQ(ReadPdfInfo(Folder / "acme.pdf")["Pages"], "3");
 }
 
 TEST_F(PrintRuns, AnOutputThatCannotBeWrittenKeepsTheEarlierFileAndSaysSo) {
     std::filesystem::create_directory(Folder / "acme.pdf"); // as a viewer holding the file would
-    Doc->PrintAll();
+    PrintAll(*Doc);
     ASSERT_EQ(Notes.Errors.size(), 1u);
     EXPECT_EQ(Notes.Errors[0], "Could not create Adobe PDF File.  Please make sure you close \r\n"
                                "the previous file in Adobe Reader before trying to print again.");

@@ -11,7 +11,7 @@ namespace {
 class Stamping : public PrintFixture {
 protected:
     // A run with one template page (page 2) to stamp on in Courier 10, aligned as asked.
-    void StartOnPage(int align = 0) {
+    void StartOnPage(Align align = Align::Left) {
         StartRun();
         Run->CopyTemplatePage(2);
         Pdf.SelectFont(Run->CourierFont);
@@ -122,7 +122,7 @@ TEST_F(Stamping, AmountsByTheWholeDollarFlagRightAligned) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.amount);
         Doc->WholeDollars = c.wholeDollars;
-        StartOnPage(2);
+        StartOnPage(Align::Right);
         const Money amount = *Money::Parse(c.amount);
         if (c.dollarSign)
             Run->StampDollarAmount(500, 300, amount);

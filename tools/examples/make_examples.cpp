@@ -1,4 +1,5 @@
 // Writes the bundled example return: make_examples OUT.fti
+#include "ComputeReturn.h"
 #include "ExampleReturn.h"
 #include "Notices.h"
 #include "Settings.h"
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
         qv::Services services{dm, notices, settings, qv::RegionalSettings::UnitedStates()};
         qv::Franchise doc(2010, services);
         qv::FillExampleReturn(doc);
-        doc.ComputeReturn();
+        ComputeReturn(doc);
         doc.SaveToFile(argv[1]);
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';

@@ -1,15 +1,17 @@
 #include "PdfCanvas.h"
 
+#include <stdexcept>
+
 namespace qv::formgen {
 
 PdfCanvas::PdfCanvas(PdfWriter& pdf) : pdf_(pdf) {
-    pdf_.SetOrigin(1);
+    pdf_.SetOrigin(Origin::TopLeft);
 }
 
 void PdfCanvas::SetFont(form::Face face, double size) {
     auto it = fonts_.find(face);
     if (it == fonts_.end())
-        it = fonts_.emplace(face, pdf_.AddStandardFont(static_cast<int>(face))).first;
+        it = fonts_.emplace(face, pdf_.AddStandardFont(face)).first;
     pdf_.SelectFont(it->second);
     pdf_.SetTextSize(size);
 }
@@ -19,9 +21,11 @@ double PdfCanvas::TextWidth(std::string_view text) const {
 }
 
 void PdfCanvas::Text(double x, double y, form::Align align, std::string_view text, double gray) {
-    pdf_.SetTextAlign(static_cast<int>(align));
+    pdf_.SetTextAlign(align);
     pdf_.SetTextColor(gray, gray, gray);
-    pdf_.DrawText(x, y, text);
+    // Every page is made before it is drawn on and every text has its font set.
+    if (!pdf_.DrawText(x, y, text))
+        throw std::logic_error("formgen drew a text with no page or font selected");
 }
 
 void PdfCanvas::Line(double x1, double y1, double x2, double y2, double width, double gray) {
@@ -41,7 +45,8 @@ void PdfCanvas::Box(const form::Rect& r, double lineWidth, double fillGray) {
         pdf_.SetLineWidth(lineWidth);
         pdf_.SetLineColor(0, 0, 0);
     }
-    pdf_.DrawBox(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, fill ? (outline ? 2 : 1) : 0);
+    pdf_.DrawBox(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
+                 fill ? (outline ? BoxMode::FillAndOutline : BoxMode::Fill) : BoxMode::Outline);
 }
 
 } // namespace qv::formgen

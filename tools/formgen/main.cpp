@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
     }
     qv::PdfWriter pdf;
     pdf.NewDocument();
-    pdf.SetInformation(2, "Quorvex 2010 blank forms");
-    pdf.SetInformation(5, "Quorvex 2010 formgen");
+    pdf.SetInformation(qv::InfoKey::Title, "Quorvex 2010 blank forms");
+    pdf.SetInformation(qv::InfoKey::Creator, "Quorvex 2010 formgen");
     for (int page = 1; page <= qv::form::page::Count; ++page) {
         if (page > 1 && pdf.NewPage() == 0) {
             std::cerr << "formgen: could not add page " << page << "\n";
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
         qv::formgen::PdfCanvas canvas(pdf);
         qv::forms::DrawTemplatePage(canvas, page);
     }
-    if (pdf.SaveToFile(argv[1]) != 1) {
+    if (!pdf.SaveToFile(argv[1])) {
         std::cerr << "formgen: could not write " << argv[1] << "\n";
         return 1;
     }

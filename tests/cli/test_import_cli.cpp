@@ -41,7 +41,7 @@ protected:
         return dir.Write(name, b.Bytes());
     }
 
-    TempDir dir;
+    TempFolder dir;
 };
 
 } // namespace

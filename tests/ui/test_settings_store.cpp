@@ -1,7 +1,7 @@
 #include "Error.h"
-#include "PdfReadBack.h"
 #include "Settings.h"
 #include "SettingsStore.h"
+#include "TestSupport.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

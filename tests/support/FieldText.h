@@ -1,31 +1,17 @@
 #pragma once
 
+// Record fields as the tests write and compare them: by name, from and to text.
+
 #include "Error.h"
 #include "TestSupport.h"
-#include "Notices.h"
-#include "Services.h"
-#include "Settings.h"
-#include "uDataMod.h"
 #include "uFranchise.h"
 
 #include <charconv>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace qv::test {
-
-// A data module, notices, settings and a new 2010 return.
-struct ReturnFixture {
-    Tdm dm;
-    RecordingNotices notices;
-    MemorySettings settings;
-    Services services{dm, notices, settings, RegionalSettings::UnitedStates()};
-    std::unique_ptr<Franchise> doc = std::make_unique<Franchise>(2010, services);
-
-    ReturnRecord& Rec() { return doc->Record; }
-};
 
 // "YYYY-MM-DD" as a DateValue; an empty text is no date (0).
 inline DateValue DateOf(std::string_view text) {

@@ -1,6 +1,6 @@
 #include "CliRun.h"
 #include "Commands.h"
-#include "TestServices.h"
+#include "FieldText.h"
 
 #include <filesystem>
 #include <fstream>
