@@ -17,34 +17,6 @@ namespace qv::cli {
 
 namespace {
 
-// The length of the valid UTF-8 sequence at text[i], or 0.
-size_t Utf8Length(std::string_view text, size_t i) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    size_t n = 0;
-    char32_t c = 0, min = 0;
-    if (b0 < 0x80)
-        return 1;
-    if ((b0 & 0xE0) == 0xC0)
-        n = 2, c = b0 & 0x1F, min = 0x80;
-    else if ((b0 & 0xF0) == 0xE0)
-        n = 3, c = b0 & 0x0F, min = 0x800;
-    else if ((b0 & 0xF8) == 0xF0)
-        n = 4, c = b0 & 0x07, min = 0x10000;
-    else
-        return 0;
-    if (i + n > text.size())
-        return 0;
-    for (size_t k = 1; k < n; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return 0;
-    return n;
-}
-
 void AppendEscaped(std::string& out, unsigned char byte) {
     static const char* hex = "0123456789ABCDEF";
     out += "\\x";
@@ -71,13 +43,13 @@ std::string Printable(std::string_view text) {
             ++i;
             continue;
         }
-        if (const size_t n = Utf8Length(text, i)) {
+        const size_t start = i;
+        if (const std::optional<char32_t> c = DecodeUtf8(text, i)) {
             // C1 control characters (U+0080 to U+009F) are escaped like the C0 ones.
-            if (n == 2 && byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) <= 0x9F)
-                AppendEscaped(out, static_cast<unsigned char>(text[i + 1]));
+            if (*c >= 0x80 && *c <= 0x9F)
+                AppendEscaped(out, static_cast<unsigned char>(*c));
             else
-                out.append(text.substr(i, n));
-            i += n;
+                out.append(text.substr(start, i - start));
             continue;
         }
         // Not UTF-8: a byte of the code page the files are written in.

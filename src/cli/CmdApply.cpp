@@ -62,36 +62,22 @@ bool ParseChangeOption(const std::vector<std::string>& args, size_t& i, ChangeFi
 int CmdApply(Context& ctx, const std::vector<std::string>& args) {
     std::vector<std::string> positional;
     ChangeFiles files;
-    std::string out;
-    bool outGiven = false;
+    std::optional<std::string> out;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "-o") {
-            if (outGiven || i + 1 >= args.size() || args[i + 1].empty())
-                throw UsageError("-o takes one output file");
-            out = args[++i];
-            outGiven = true;
-        } else if (ParseChangeOption(args, i, files)) {
-        } else if (!a.empty() && a[0] == '-') {
+        if (ParseOutOption(args, i, out) || ParseChangeOption(args, i, files))
+            continue;
+        if (!a.empty() && a[0] == '-')
             throw UsageError("unknown option '" + a + "'");
-        } else {
-            positional.push_back(a);
-        }
+        positional.push_back(a);
     }
     if (positional.size() != 2 || positional[0].empty() || positional[1].empty())
         throw UsageError("apply takes a return and a CHANGES.json file");
     const std::string& file = positional[0];
     files.Json = positional[1];
-    if (!FileExists(file))
-        throw Error(msg::FileDoesNotExist(file));
-    auto doc = ctx.NewReturn();
-    const ImportResult imported = ImportReturn(*doc, file);
-    ctx.CheckNoErrorShown();
-    if (imported.ConvertedFrom() && (!outGiven || SameFile(out, file)))
-        throw Error("The File " + file + " is a return of the " + std::to_string(imported.EditionYear) +
-                    " edition; give the current return its own file with -o OUT");
-    ApplyChangeFiles(*doc, files);
-    doc->SaveToFile(outGiven ? out : file);
+    ReturnToSave r = OpenReturnToSave(ctx, file, out);
+    ApplyChangeFiles(*r.Doc, files);
+    r.Doc->SaveToFile(out.value_or(file));
     return 0;
 }
 

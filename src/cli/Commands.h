@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -60,6 +61,20 @@ struct ChangeFiles {
 bool ParseChangeOption(const std::vector<std::string>& args, size_t& i, ChangeFiles& files);
 // Applies the files to the return and recomputes it; a value that does not fit is an error.
 void ApplyChangeFiles(Franchise& doc, const ChangeFiles& files);
+
+// Reads "-o OUT" at args[i] (advancing i past OUT); false when args[i] is not -o. A second -o or
+// one without a file is a usage error.
+bool ParseOutOption(const std::vector<std::string>& args, size_t& i, std::optional<std::string>& out);
+
+// A return that a command recomputes and saves again, read as Open reads it: a 2004-2009 file is
+// converted first. A missing file is an error; so is a converted return without an output file
+// of its own (`out` absent, or the very file read under any name), since a prior-year file is
+// never written over.
+struct ReturnToSave {
+    std::unique_ptr<Franchise> Doc;
+    std::optional<int> ConvertedFrom;
+};
+ReturnToSave OpenReturnToSave(Context& ctx, const std::string& file, const std::optional<std::string>& out);
 
 // The commands, one per file.
 int CmdNew(Context& ctx, const std::vector<std::string>& args);

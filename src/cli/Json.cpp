@@ -1,5 +1,6 @@
 #include "Json.h"
 
+#include "Codepage1252.h"
 #include "Error.h"
 
 namespace qv::cli {
@@ -190,54 +191,12 @@ private:
         return v;
     }
 
-    static void AppendUtf8(std::string& out, char32_t c) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-
     // One UTF-8 sequence, checked: no overlong forms, no surrogates, nothing above U+10FFFF.
     void CopyUtf8(std::string& out) {
-        const auto b0 = static_cast<unsigned char>(text_[pos_]);
-        int extra = 0;
-        char32_t c = 0, min = 0;
-        if (b0 < 0x80) {
-            out += static_cast<char>(b0);
-            ++pos_;
-            return;
-        } else if ((b0 & 0xE0) == 0xC0) {
-            extra = 1, c = b0 & 0x1F, min = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            extra = 2, c = b0 & 0x0F, min = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            extra = 3, c = b0 & 0x07, min = 0x10000;
-        } else {
+        const size_t start = pos_;
+        if (!DecodeUtf8(text_, pos_))
             Fail("invalid UTF-8");
-        }
-        for (int i = 1; i <= extra; ++i) {
-            if (pos_ + i >= text_.size())
-                Fail("invalid UTF-8");
-            const auto b = static_cast<unsigned char>(text_[pos_ + i]);
-            if ((b & 0xC0) != 0x80)
-                Fail("invalid UTF-8");
-            c = (c << 6) | (b & 0x3F);
-        }
-        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            Fail("invalid UTF-8");
-        out.append(text_.substr(pos_, size_t(extra) + 1));
-        pos_ += size_t(extra) + 1;
+        out.append(text_.substr(start, pos_ - start));
     }
 
     std::string String() {

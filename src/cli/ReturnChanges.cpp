@@ -91,32 +91,14 @@ std::string Shown(const Given& g) {
 // UTF-8 into Windows-1252, refusing any character the code page lacks.
 void ToCp1252(std::string_view where, const Given& g, std::string& out) {
     out.clear();
-    const std::string_view s = g.Text;
-    for (size_t i = 0; i < s.size();) {
-        const auto b0 = static_cast<unsigned char>(s[i]);
-        char32_t c = b0;
-        size_t n = 1;
-        if (b0 >= 0xF0)
-            c = b0 & 0x07, n = 4;
-        else if (b0 >= 0xE0)
-            c = b0 & 0x0F, n = 3;
-        else if (b0 >= 0xC0)
-            c = b0 & 0x1F, n = 2;
-        else if (b0 >= 0x80)
+    for (size_t i = 0; i < g.Text.size();) {
+        const std::optional<char32_t> c = DecodeUtf8(g.Text, i);
+        if (!c)
             Refuse(where, g, "is not valid UTF-8");
-        if (i + n > s.size())
-            Refuse(where, g, "is not valid UTF-8");
-        for (size_t k = 1; k < n; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80)
-                Refuse(where, g, "is not valid UTF-8");
-            c = (c << 6) | (b & 0x3F);
-        }
-        const char byte = c < 0x80 ? static_cast<char>(c) : UnicodeToCp1252(c);
-        if (byte == '?' && c != U'?')
+        const char byte = *c < 0x80 ? static_cast<char>(*c) : UnicodeToCp1252(*c);
+        if (byte == '?' && *c != U'?')
             Refuse(where, g, "cannot be written in Windows-1252");
         out += byte;
-        i += n;
     }
 }
 

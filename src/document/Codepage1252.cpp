@@ -11,6 +11,8 @@ constexpr char16_t kHigh[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -29,7 +31,33 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-} // namespace
+std::optional<char32_t> DecodeUtf8(std::string_view text, size_t& i) {
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    size_t n = 1;
+    char32_t c = b0, min = 0;
+    if (b0 >= 0x80) {
+        if ((b0 & 0xE0) == 0xC0)
+            n = 2, c = b0 & 0x1F, min = 0x80;
+        else if ((b0 & 0xF0) == 0xE0)
+            n = 3, c = b0 & 0x0F, min = 0x800;
+        else if ((b0 & 0xF8) == 0xF0)
+            n = 4, c = b0 & 0x07, min = 0x10000;
+        else
+            return std::nullopt;
+        if (i + n > text.size())
+            return std::nullopt;
+        for (size_t k = 1; k < n; ++k) {
+            const auto b = static_cast<unsigned char>(text[i + k]);
+            if ((b & 0xC0) != 0x80)
+                return std::nullopt;
+            c = (c << 6) | (b & 0x3F);
+        }
+        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return std::nullopt;
+    }
+    i += n;
+    return c;
+}
 
 char32_t Cp1252ToUnicode(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0)

@@ -262,7 +262,7 @@ TEST_F(Apply, APriorYearReturnIsConvertedAndSavedOnlyToAFileOfItsOwn) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.LastErrorLine(),
               "The File " + prior +
-                  " is a return of the 2009 edition; give the current return its own file with -o OUT");
+                  " is a return of the 2009 edition; give the current return its own file with -o OUT (or fti convert)");
     EXPECT_EQ(ReadAll(prior), before);
 
     r = RunFti({"apply", prior, changes, "-o", dir.File("current.fti")});
