@@ -4,8 +4,15 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace qv::cli {
+
+// A message as the terminal may safely show it: valid UTF-8 stays as it is, any other byte is read
+// as Windows-1252 (the code page of the files the text may come from), and control characters other
+// than line ends and tabs (escape sequences that would retitle or recolour the terminal, among them)
+// are written as \xHH.
+std::string Printable(std::string_view text);
 
 // Notices of the command line: messages go to standard error, one per line; the beep only when
 // standard error is a terminal. There is nobody to answer a question, so every question is

@@ -1,3 +1,4 @@
+#include "AtomicFile.h"
 #include "Commands.h"
 #include "Error.h"
 #include "ImportReturn.h"
@@ -86,7 +87,7 @@ int CmdApply(Context& ctx, const std::vector<std::string>& args) {
     auto doc = ctx.NewReturn();
     const ImportResult imported = ImportReturn(*doc, file);
     ctx.CheckNoErrorShown();
-    if (imported.ConvertedFrom() && (!outGiven || out == file))
+    if (imported.ConvertedFrom() && (!outGiven || SameFile(out, file)))
         throw Error("The File " + file + " is a return of the " + std::to_string(imported.EditionYear) +
                     " edition; give the current return its own file with -o OUT");
     ApplyChangeFiles(*doc, files);

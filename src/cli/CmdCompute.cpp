@@ -1,3 +1,4 @@
+#include "AtomicFile.h"
 #include "Commands.h"
 #include "Error.h"
 #include "ImportReturn.h"
@@ -37,7 +38,7 @@ int CmdCompute(Context& ctx, const std::vector<std::string>& args) {
     auto doc = ctx.NewReturn();
     const ImportResult imported = ImportReturn(*doc, file);
     ctx.CheckNoErrorShown();
-    if (imported.ConvertedFrom() && (!outGiven || out == file))
+    if (imported.ConvertedFrom() && (!outGiven || SameFile(out, file)))
         throw Error("The File " + file + " is a return of the " + std::to_string(imported.EditionYear) +
                     " edition; give the current return its own file with -o OUT (or fti convert)");
     doc->SaveToFile(outGiven ? out : file);

@@ -1,3 +1,4 @@
+#include "AtomicFile.h"
 #include "Commands.h"
 #include "Error.h"
 #include "ImportReturn.h"
@@ -22,7 +23,7 @@ int CmdConvert(Context& ctx, const std::vector<std::string>& args) {
     if (!FileExists(prior))
         throw Error(msg::FileDoesNotExist(prior));
     if (FileExists(out))
-        throw Error("The File " + out + " already exists!");
+        throw Error(msg::FileAlreadyExists(out));
     if (!PriorEditionOfVersion(FranchiseID(ctx.notices).ReadVersion(prior)))
         throw Error("The File " + prior + " is not a return file of the 2004 to 2009 editions");
 
@@ -31,7 +32,7 @@ int CmdConvert(Context& ctx, const std::vector<std::string>& args) {
     ctx.CheckNoErrorShown();
     if (!imported.ConvertedFrom())
         throw Error("The File " + prior + " could not be converted");
-    doc->SaveToFile(out);
+    doc->SaveToFile(out, AtomicFileWriter::Mode::CreateNew);
     ctx.notices.Information(ConvertedMessage(imported.EditionYear));
     return 0;
 }

@@ -32,11 +32,12 @@ int CmdNew(Context& ctx, const std::vector<std::string>& args) {
         throw UsageError("new takes one output file");
     std::error_code ec;
     if (std::filesystem::exists(PathFromUtf8(out), ec))
-        throw Error("The File " + out + " already exists!");
+        throw Error(msg::FileAlreadyExists(out));
     auto doc = ctx.NewReturn();
     if (changes)
         ApplyChangeFiles(*doc, files);
-    doc->SaveToFile(out);
+    // Created only where nothing is, also when another program makes the same name meanwhile.
+    doc->SaveToFile(out, AtomicFileWriter::Mode::CreateNew);
     return 0;
 }
 

@@ -141,7 +141,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out.flush();
         // A message a notice already printed is not repeated.
         if (!(ctx.notices.ErrorShown() && ctx.notices.LastError() == e.what()))
-            err << e.what() << '\n';
+            err << Printable(e.what()) << '\n';
         return 1;
     }
 }

@@ -3,6 +3,7 @@
 #include "Error.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace qv {
@@ -84,7 +85,8 @@ ByteWriter::ByteWriter(std::string& memory) : memory_(&memory), buffer_(kBufferS
     flushed_ = memory.size();
 }
 
-ByteWriter::ByteWriter(std::FILE* file) : file_(file), buffer_(kBufferSize) {
+ByteWriter::ByteWriter(std::FILE* file, std::string name)
+    : file_(file), name_(std::move(name)), buffer_(kBufferSize) {
     cur_ = buffer_.data();
     end_ = cur_ + buffer_.size();
 }
@@ -95,8 +97,10 @@ void ByteWriter::Drain() {
         return;
     if (memory_ != nullptr) {
         memory_->append(reinterpret_cast<const char*>(buffer_.data()), n);
-    } else if (std::fwrite(buffer_.data(), 1, n, file_) != n) {
-        throw Error(std::string(msg::StreamWriteError));
+    } else {
+        errno = 0;
+        if (std::fwrite(buffer_.data(), 1, n, file_) != n)
+            throw Error(msg::StreamWriteFailed(name_, errno));
     }
     flushed_ += n;
     cur_ = buffer_.data();
@@ -117,8 +121,9 @@ void ByteWriter::Write(const void* data, size_t n) {
 
 void ByteWriter::Flush() {
     Drain();
+    errno = 0;
     if (file_ != nullptr && std::fflush(file_) != 0)
-        throw Error(std::string(msg::StreamWriteError));
+        throw Error(msg::StreamWriteFailed(name_, errno));
 }
 
 } // namespace qv

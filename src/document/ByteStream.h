@@ -65,11 +65,12 @@ private:
 };
 
 // Sequential writing to a file or to a string through a buffer. A failed write to the file raises
-// "Stream write error". Flush() must be called at the end; the destructor does not write.
+// "Stream write error: "<name>": <cause>". Flush() must be called at the end; the destructor does not write.
 class ByteWriter {
 public:
     explicit ByteWriter(std::string& memory);
-    explicit ByteWriter(std::FILE* file);
+    // `name` is the file as the user knows it, for the message of a failed write.
+    ByteWriter(std::FILE* file, std::string name);
     ByteWriter(const ByteWriter&) = delete;
     ByteWriter& operator=(const ByteWriter&) = delete;
 
@@ -87,6 +88,7 @@ private:
 
     std::string* memory_ = nullptr;
     std::FILE* file_ = nullptr;
+    std::string name_;
     uint64_t flushed_ = 0;
     std::vector<uint8_t> buffer_;
     uint8_t* cur_ = nullptr;

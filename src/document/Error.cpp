@@ -1,11 +1,29 @@
 #include "Error.h"
 
+#include <cstring>
+
 namespace qv::msg {
 
 std::string FileDoesNotExist(std::string_view fileName) {
     std::string text = "The File ";
     text += fileName;
     text += " does not exist!";
+    return text;
+}
+
+std::string FileAlreadyExists(std::string_view fileName) {
+    std::string text = "The File ";
+    text += fileName;
+    text += " already exists!";
+    return text;
+}
+
+std::string StreamWriteFailed(std::string_view fileName, int error) {
+    std::string text(StreamWriteError);
+    text += ": \"";
+    text += fileName;
+    text += "\": ";
+    text += error != 0 ? std::strerror(error) : "the bytes could not be written";
     return text;
 }
 

@@ -27,6 +27,10 @@ inline constexpr std::string_view CannotOpenFile = "Cannot open file \"%s\". %s"
 
 // "The File " + name + " does not exist!"
 std::string FileDoesNotExist(std::string_view fileName);
+// "The File " + name + " already exists!": a command that never replaces a file found one.
+std::string FileAlreadyExists(std::string_view fileName);
+// "Stream write error: "<file>": <cause>".
+std::string StreamWriteFailed(std::string_view fileName, int error);
 // Replaces the %s placeholders of a message pattern in order.
 std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
 } // namespace msg

@@ -8,6 +8,12 @@
 #include <cstring>
 #include <filesystem>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace qv {
 
 namespace fs = std::filesystem;
@@ -27,14 +33,38 @@ std::optional<InputFile> OpenInputFile(const std::string& path) {
     errno = 0;
 #ifdef _WIN32
     FilePtr file(_wfopen(fsPath.c_str(), L"rb"));
-#else
-    FilePtr file(std::fopen(fsPath.c_str(), "rb"));
-#endif
     if (!file)
         throw Error(msg::Format(msg::CannotOpenFile, {path, std::strerror(errno)}));
     const uintmax_t size = fs::file_size(fsPath, ec);
     if (ec)
         throw Error(msg::Format(msg::CannotOpenFile, {path, ec.message()}));
+#else
+    // Opened without waiting, so that a named pipe or a device cannot hold the program up; only a
+    // regular file is read, and its size is taken from what was opened.
+    const int fd = ::open(fsPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        throw Error(msg::Format(msg::CannotOpenFile, {path, std::strerror(errno)}));
+    struct stat st {};
+    std::string refused;
+    if (::fstat(fd, &st) != 0)
+        refused = std::strerror(errno);
+    else if (S_ISDIR(st.st_mode))
+        refused = std::strerror(EISDIR);
+    else if (!S_ISREG(st.st_mode))
+        refused = "It is not a regular file.";
+    if (!refused.empty()) {
+        ::close(fd);
+        throw Error(msg::Format(msg::CannotOpenFile, {path, refused}));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FilePtr file(::fdopen(fd, "rb"));
+    if (!file) {
+        const int error = errno;
+        ::close(fd);
+        throw Error(msg::Format(msg::CannotOpenFile, {path, std::strerror(error)}));
+    }
+    const auto size = static_cast<uintmax_t>(st.st_size);
+#endif
     return InputFile{std::move(file), static_cast<uint64_t>(size)};
 }
 

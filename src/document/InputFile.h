@@ -25,8 +25,9 @@ struct InputFile {
 // True when something exists at the path (UTF-8).
 bool FileExists(const std::string& path);
 
-// Opens a file for reading, or gives nullopt when nothing exists at the path. A folder or a file
-// that cannot be opened is an error "Cannot open file "<path>". <reason>".
+// Opens a file for reading, or gives nullopt when nothing exists at the path. A folder, a named
+// pipe, a device or a file that cannot be opened is an error "Cannot open file "<path>". <reason>";
+// the check never waits for a pipe's writer.
 std::optional<InputFile> OpenInputFile(const std::string& path);
 
 // Tells the user that nothing exists at the path, as every reader of a return file does: a beep

@@ -5,6 +5,7 @@
 #include "Error.h"
 #include "Extended80.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace qv {
@@ -150,23 +151,71 @@ public:
             in_.AppendTo(out, Length());
             return;
         case kUtf8String:
-            out += Utf8ToCp1252(in_.ReadString(Length()));
+            AppendUtf8(out, Length());
             return;
-        case kWideString: {
-            uint64_t units = Length();
-            if (units * 2 > in_.Remaining())
-                ByteReader::Fail();
-            std::string raw = in_.ReadString(static_cast<size_t>(units * 2));
-            std::u16string wide(static_cast<size_t>(units), u'\0');
-            for (size_t i = 0; i < wide.size(); ++i)
-                wide[i] =
-                    static_cast<char16_t>(LoadLE16(reinterpret_cast<const uint8_t*>(raw.data()) + 2 * i));
-            out += Utf16ToCp1252(wide);
+        case kWideString:
+            AppendUtf16(out, Length());
             return;
-        }
         default:
             InvalidPropertyValue();
         }
+    }
+
+    // Unicode texts are converted a block at a time, so that a text as long as the file needs no
+    // more memory than its converted characters.
+    static constexpr size_t kTextBlock = 64 * 1024;
+
+    void AppendUtf8(std::string& out, uint64_t bytes) {
+        if (bytes > in_.Remaining())
+            ByteReader::Fail();
+        std::string block;
+        while (bytes > 0) {
+            const size_t take = static_cast<size_t>(std::min<uint64_t>(bytes, kTextBlock));
+            in_.AppendTo(block, take);
+            bytes -= take;
+            size_t cut = block.size();
+            if (bytes > 0) {
+                // A character cut by the block's end waits for the rest of its bytes.
+                size_t k = block.size(), back = 0;
+                while (back < 3 && k > 0 && (static_cast<unsigned char>(block[k - 1]) & 0xC0) == 0x80)
+                    --k, ++back;
+                if (k > 0) {
+                    const auto lead = static_cast<unsigned char>(block[k - 1]);
+                    const size_t length = (lead & 0xE0) == 0xC0   ? 2
+                                          : (lead & 0xF0) == 0xE0 ? 3
+                                          : (lead & 0xF8) == 0xF0 ? 4
+                                                                  : 1;
+                    if (block.size() - (k - 1) < length)
+                        cut = k - 1;
+                }
+            }
+            out += Utf8ToCp1252(std::string_view(block).substr(0, cut));
+            block.erase(0, cut);
+        }
+        out += Utf8ToCp1252(block);
+    }
+
+    void AppendUtf16(std::string& out, uint64_t units) {
+        if (units > in_.Remaining() / 2)
+            ByteReader::Fail();
+        std::string raw;
+        std::u16string block;
+        while (units > 0) {
+            const size_t take = static_cast<size_t>(std::min<uint64_t>(units, kTextBlock));
+            raw.clear();
+            in_.AppendTo(raw, take * 2);
+            for (size_t i = 0; i < take; ++i)
+                block +=
+                    static_cast<char16_t>(LoadLE16(reinterpret_cast<const uint8_t*>(raw.data()) + 2 * i));
+            units -= take;
+            // A high surrogate at the block's end waits for its partner.
+            const size_t ready = units > 0 && block.back() >= 0xD800 && block.back() <= 0xDBFF
+                                     ? block.size() - 1
+                                     : block.size();
+            out += Utf16ToCp1252(std::u16string_view(block).substr(0, ready));
+            block.erase(0, ready);
+        }
+        out += Utf16ToCp1252(block);
     }
 
     // A text item without copying when it is single-byte and buffered; otherwise via `scratch`.
@@ -320,7 +369,8 @@ void TableStreamFormat::Load(ScheduleTable& table, ByteReader& in) {
             r.String(); // default expression
         std::optional<ColumnType> type = ColumnTypeFromName(typeName);
         if (!type)
-            throw Error(msg::Format(msg::UnknownFieldType, {typeName}));
+            // The name comes from the file: Windows-1252 like every text there, UTF-8 in the message.
+            throw Error(msg::Format(msg::UnknownFieldType, {Cp1252ToUtf8(typeName)}));
         c.Type = *type;
         if (c.Type != ColumnType::String)
             c.Size = 0;

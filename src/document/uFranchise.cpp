@@ -87,13 +87,13 @@ size_t ReadRecordLength(ByteReader& in, size_t capacity) {
     return static_cast<size_t>(length);
 }
 
-void Franchise::SaveToFile(const std::string& path) {
+void Franchise::SaveToFile(const std::string& path, AtomicFileWriter::Mode mode) {
     ReturnFileName = path;
-    AtomicFileWriter file(path);
+    AtomicFileWriter file(path, mode);
     // Only a header this program can read back is written.
     if (FileHeader.FormatVersion() != ReturnFileHeader::kCurrentVersion || !FileHeader.HasSignature())
         ResetHeader();
-    ByteWriter out(file.File());
+    ByteWriter out(file.File(), file.Target());
     out.Write(FileHeader.Bytes.data(), FileHeader.Bytes.size());
     uint8_t length[4];
     StoreLE32(length, static_cast<uint32_t>(ReturnRecord::kSize));

@@ -2,6 +2,7 @@
 
 // uFranchise: Franchise, the return document, and ReturnFileHeader, the header of its file.
 
+#include "AtomicFile.h"
 #include "ReturnRecord.h"
 #include "Services.h"
 
@@ -70,7 +71,9 @@ public:
 
     // Writes header, record and the five table streams. The earlier file is replaced only once the
     // new one is complete on disk; a failed save leaves it byte for byte as it was.
-    void SaveToFile(const std::string& path);
+    // Under CreateNew an existing file is never replaced: of two saves to one new name, exactly one
+    // succeeds and the other fails with "The File <path> already exists!".
+    void SaveToFile(const std::string& path, AtomicFileWriter::Mode mode = AtomicFileWriter::Mode::Replace);
     // Reads a return file of this edition. A missing file is reported to the user (beep and message)
     // and is not an error; everything else that goes wrong is an error with the message the user sees.
     void LoadFromFile(const std::string& path);

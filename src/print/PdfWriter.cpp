@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Codepage1252.h"
+#include "InputFile.h"
 
 #include <array>
 #include <charconv>
@@ -265,7 +266,12 @@ int PdfWriter::LoadFromFile(const std::string& path) {
         // Pages copied from this document take their content along at once, so the output never
         // depends on the file after the copy.
         pdf->setImmediateCopyFrom(true);
-        pdf->processFile(path.c_str());
+        // Opened as every input is: a pipe or a device named as the template is refused at once
+        // instead of holding the print up.
+        std::optional<InputFile> in = OpenInputFile(path);
+        if (!in)
+            return 0;
+        pdf->processFile(path.c_str(), in->File.release(), true);
         // Resources and boxes that pages inherit from the page tree move onto the pages, so that a
         // page keeps them when it is copied on its own.
         pdf->pushInheritedAttributesToPage();

@@ -59,19 +59,6 @@ void PrintRun::PrintPages(const FormSelection& forms, PageOrder order) {
         StampForm200F();
 }
 
-namespace {
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    const std::filesystem::path pa = PathFromUtf8(a);
-    const std::filesystem::path pb = PathFromUtf8(b);
-    if (std::filesystem::exists(pa, ec) && std::filesystem::exists(pb, ec))
-        return std::filesystem::equivalent(pa, pb, ec);
-    return std::filesystem::weakly_canonical(pa, ec) == std::filesystem::weakly_canonical(pb, ec);
-}
-
-} // namespace
-
 void CheckPdfPath(const std::string& returnFile, const std::string& pdfPath) {
     if (!returnFile.empty() && SameFile(returnFile, pdfPath))
         throw Error(msg::PdfOverReturnFile(returnFile));

@@ -251,7 +251,7 @@ TEST_F(ReturnFileTest, AFailedSaveLeavesTheEarlierFileAndNoTemporaryFile) {
     }
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
-    EXPECT_EQ(message, "Stream write error");
+    EXPECT_EQ(message, "Stream write error: \"" + PathOf("keep.fti") + "\": File too large");
     EXPECT_EQ(ReadAll(PathOf("keep.fti")), before);
     EXPECT_EQ(FilesInDir(), 1u) << "the temporary file is gone";
 
