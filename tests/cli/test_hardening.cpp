@@ -30,7 +30,7 @@ struct Outcome {
 
 // Runs fti with the arguments; `limitFileBlocks` > 0 sets a file-size limit (in bytes) first. A
 // run that has not ended after `timeoutSeconds` is killed and reported as status -2.
-Outcome Fti(const std::vector<std::string>& args, const qv::test::TempDir& dir, rlim_t fileSizeLimit = 0,
+Outcome Fti(const std::vector<std::string>& args, const qv::test::TempFolder& dir, rlim_t fileSizeLimit = 0,
             int timeoutSeconds = 60) {
     const std::string errFile = dir.File("stderr.txt");
     pid_t pid = fork();
@@ -82,7 +82,7 @@ std::vector<std::string> FilesIn(const fs::path& dir) {
 
 class Hardening : public ::testing::Test {
 protected:
-    qv::test::TempDir dir;
+    qv::test::TempFolder dir;
     std::string Copy(const std::string& example, const std::string& as) {
         fs::copy_file(kExamples / example, dir.Path() / as);
         return dir.File(as);
