@@ -19,10 +19,21 @@ struct JsonValue {
     std::vector<JsonValue> Items;
     std::vector<std::pair<std::string, JsonValue>> Members; // in the order written
 
+    // The destructor is defined below the class: a vector of pairs holding a JsonValue needs the
+    // class complete where its destructor is made, which clang does at once under C++20.
+    JsonValue() = default;
+    JsonValue(const JsonValue&) = default;
+    JsonValue(JsonValue&&) = default;
+    JsonValue& operator=(const JsonValue&) = default;
+    JsonValue& operator=(JsonValue&&) = default;
+    ~JsonValue();
+
     bool IsNull() const { return Type == Kind::Null; }
     // The member of that name, or nullptr.
     const JsonValue* Find(std::string_view name) const;
 };
+
+inline JsonValue::~JsonValue() = default;
 
 // The JSON value in `text`. A syntax error, invalid UTF-8, a duplicate member name or nesting
 // deeper than 64 levels is an error "<source>: line L, column C: <what>".
