@@ -717,7 +717,7 @@ TEST_F(FormPagesTest, Form200FStampsTheElectionAndItsTexts) {
 // The template and its geometry.
 
 // Records what the generator draws, with the place every text takes.
-class RecordingCanvas : public formgen::FormCanvas {
+class RecordingCanvas : public forms::FormCanvas {
 public:
     struct DrawnText {
         form::Rect Box;
@@ -773,7 +773,7 @@ private:
 
 RecordingCanvas Drawing(int page) {
     RecordingCanvas canvas;
-    formgen::DrawTemplatePage(canvas, page);
+    forms::DrawTemplatePage(canvas, page);
     return canvas;
 }
 

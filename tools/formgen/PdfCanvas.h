@@ -9,7 +9,7 @@ namespace qv::formgen {
 
 // Draws the blank forms with the same PDF layer the print runs stamp with, so that both turn the
 // forms' top-left coordinates into PDF coordinates the same way.
-class PdfCanvas : public FormCanvas {
+class PdfCanvas : public forms::FormCanvas {
 public:
     // The writer's selected page receives the drawing; its origin is set to the top-left corner.
     explicit PdfCanvas(PdfWriter& pdf);

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         qv::formgen::PdfCanvas canvas(pdf);
-        qv::formgen::DrawTemplatePage(canvas, page);
+        qv::forms::DrawTemplatePage(canvas, page);
     }
     if (pdf.SaveToFile(argv[1]) != 1) {
         std::cerr << "formgen: could not write " << argv[1] << "\n";

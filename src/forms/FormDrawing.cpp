@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace qv::formgen {
+namespace qv::forms {
 
 using namespace qv::form;
 
@@ -195,4 +195,4 @@ void DrawTemplatePage(FormCanvas& canvas, int templatePage) {
         DrawParagraph(canvas, para);
 }
 
-} // namespace qv::formgen
+} // namespace qv::forms

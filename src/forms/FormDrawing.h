@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace qv::formgen {
+namespace qv::forms {
 
 // What drawing a blank form needs: the PDF writer in the generator, a recorder in the tests.
 // Coordinates are those of the form geometry (points, top-left origin).
@@ -25,4 +25,4 @@ public:
 // page's stamps land in, the printed parts of the box rows, the captions, rules and texts.
 void DrawTemplatePage(FormCanvas& canvas, int templatePage);
 
-} // namespace qv::formgen
+} // namespace qv::forms

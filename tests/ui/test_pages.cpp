@@ -1,0 +1,292 @@
+#include "FormPageScroll.h"
+#include "FormPageView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace qv::ui {
+namespace {
+
+using form::Rect;
+
+QRect Scaled(const Rect& r, double zoom) {
+    const double s = FormPageView::kPixelsPerPoint * zoom;
+    const int left = int(std::lround(r.Left * s)), top = int(std::lround(r.Top * s));
+    return {left, top, int(std::lround(r.Right * s)) - left, int(std::lround(r.Bottom * s)) - top};
+}
+
+QLineEdit* EditWithFont(double pointSize) {
+    auto* edit = new QLineEdit;
+    QFont font = edit->font();
+    font.setPointSizeF(pointSize);
+    edit->setFont(font);
+    return edit;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Placing controls and zooming.
+
+struct ZoomCase {
+    std::string Name;
+    double Zoom;
+};
+
+class PlacedControlTest : public ::testing::TestWithParam<ZoomCase> {};
+
+TEST_P(PlacedControlTest, LandsOnTheScaledRectWithAScaledFont) {
+    const double zoom = GetParam().Zoom;
+    FormPageView view(form::page::BalanceSheet);
+    const Rect r{312.4, 171.0, 401.3, 187.6};
+    QLineEdit* edit = EditWithFont(8);
+    view.place(edit, r);
+    view.setZoom(zoom);
+    EXPECT_EQ(edit->parentWidget(), &view);
+    EXPECT_EQ(edit->geometry(), Scaled(r, zoom));
+    EXPECT_EQ(view.pixelRect(r), Scaled(r, zoom));
+    EXPECT_DOUBLE_EQ(edit->font().pointSizeF(), 8 * zoom);
+    EXPECT_EQ(view.size(), QSize(int(std::lround(612 * FormPageView::kPixelsPerPoint * zoom)),
+                                 int(std::lround(792 * FormPageView::kPixelsPerPoint * zoom))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, PlacedControlTest,
+                         ::testing::Values(ZoomCase{"One", 1}, ZoomCase{"Two", 2}, ZoomCase{"Half", 0.5},
+                                           ZoomCase{"OneAndAQuarter", 1.25}),
+                         [](const ::testing::TestParamInfo<ZoomCase>& param) { return param.param.Name; });
+
+TEST(FormPageView, PageIs834PixelsWideAtZoomOne) {
+    FormPageView view(form::page::Form200);
+    EXPECT_EQ(view.zoom(), 1);
+    EXPECT_EQ(view.width(), 834);
+    EXPECT_EQ(view.height(), 1079);
+    EXPECT_EQ(view.sizeHint(), view.size());
+}
+
+TEST(FormPageView, ControlPlacedAtAZoomIsScaledFromZoomOne) {
+    FormPageView view(form::page::Form200);
+    view.setZoom(2);
+    QLineEdit* edit = EditWithFont(8);
+    const Rect r{100, 200, 220, 215};
+    view.place(edit, r);
+    EXPECT_EQ(edit->geometry(), Scaled(r, 2));
+    EXPECT_DOUBLE_EQ(edit->font().pointSizeF(), 16);
+    view.setZoom(1);
+    EXPECT_EQ(edit->geometry(), Scaled(r, 1));
+    EXPECT_DOUBLE_EQ(edit->font().pointSizeF(), 8);
+}
+
+TEST(FormPageView, IgnoresAZoomOfZeroOrLess) {
+    FormPageView view(form::page::Form200);
+    view.setZoom(0);
+    view.setZoom(-1);
+    EXPECT_EQ(view.zoom(), 1);
+}
+
+TEST(FormPageScroll, ZoomStepsScalePictureAndControlsTogether) {
+    FormPageScroll scroll(form::page::Form200);
+    scroll.resize(600, 400);
+    std::vector<double> reported;
+    QObject::connect(&scroll, &FormPageScroll::zoomChanged, [&](double z) { reported.push_back(z); });
+    QLineEdit* edit = EditWithFont(8);
+    const Rect r{300, 500, 420, 515};
+    scroll.page()->place(edit, r);
+
+    scroll.zoomIn();
+    EXPECT_DOUBLE_EQ(scroll.zoom(), 1.25);
+    EXPECT_EQ(edit->geometry(), Scaled(r, 1.25));
+    EXPECT_EQ(scroll.page()->size(), QSize(int(std::lround(834 * 1.25)), int(std::lround(1079.29 * 1.25))));
+    scroll.zoomOut();
+    EXPECT_DOUBLE_EQ(scroll.zoom(), 1);
+    EXPECT_EQ(edit->geometry(), Scaled(r, 1));
+    scroll.zoomOut();
+    EXPECT_DOUBLE_EQ(scroll.zoom(), 0.8);
+    EXPECT_EQ(edit->geometry(), Scaled(r, 0.8));
+    scroll.resetZoom();
+    EXPECT_DOUBLE_EQ(scroll.zoom(), 1);
+    EXPECT_EQ(reported, (std::vector<double>{1.25, 1, 0.8, 1}));
+}
+
+TEST(FormPageScroll, ZoomStaysWithinItsRange) {
+    FormPageScroll scroll(form::page::Form200);
+    for (int i = 0; i < 20; ++i)
+        scroll.zoomIn();
+    EXPECT_DOUBLE_EQ(scroll.zoom(), FormPageScroll::kMaxZoom);
+    for (int i = 0; i < 20; ++i)
+        scroll.zoomOut();
+    EXPECT_DOUBLE_EQ(scroll.zoom(), FormPageScroll::kMinZoom);
+    std::vector<double> reported;
+    QObject::connect(&scroll, &FormPageScroll::zoomChanged, [&](double z) { reported.push_back(z); });
+    scroll.zoomOut();
+    EXPECT_TRUE(reported.empty()) << "no change, no signal";
+}
+
+TEST(FormPageScroll, ZoomingKeepsTheFocusedControlInSight) {
+    FormPageScroll scroll(form::page::Form200);
+    scroll.resize(500, 400);
+    QLineEdit* low = EditWithFont(8);
+    const Rect r{450, 740, 570, 760};
+    scroll.page()->place(low, r);
+    scroll.show();
+    scroll.activateWindow();
+    low->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QApplication::focusWidget() == low || !QApplication::activeWindow());
+    if (QApplication::focusWidget() != low)
+        GTEST_SKIP() << "the platform gives no focus";
+    scroll.zoomIn();
+    const QRect visible(QPoint(scroll.horizontalScrollBar()->value(), scroll.verticalScrollBar()->value()),
+                        scroll.viewport()->size());
+    EXPECT_TRUE(visible.intersects(low->geometry()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// The screen drawing against the printed template.
+
+constexpr int kDpi = 100;
+constexpr int kDark = 160; // a pixel darker than this is ink
+
+QImage ScreenPicture(int page, double zoom) {
+    FormPageView view(page);
+    view.setZoom(zoom);
+    QImage image(view.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    view.render(&image);
+    return image.convertToFormat(QImage::Format_Grayscale8);
+}
+
+// The page as poppler renders base.ftb.
+QImage PrintedPicture(int page, const QString& folder) {
+    const QString prefix = QDir(folder).filePath(QStringLiteral("page%1").arg(page));
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-f"), QString::number(page),
+                    QStringLiteral("-l"), QString::number(page), QStringLiteral("-gray"),
+                    QStringLiteral("-singlefile"), QStringLiteral(QV_FORM_TEMPLATE), prefix});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+        return {};
+    return QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+bool Dark(const QImage& image, int x, int y) {
+    return x >= 0 && y >= 0 && x < image.width() && y < image.height() && qGray(image.pixel(x, y)) < kDark;
+}
+
+// Ink of a that has no ink of b within one pixel.
+QImage Unmatched(const QImage& a, const QImage& b) {
+    QImage out(a.size(), QImage::Format_Grayscale8);
+    out.fill(0);
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (!Dark(a, x, y))
+                continue;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = Dark(b, x + dx, y + dy);
+            if (!near)
+                out.setPixel(x, y, 255);
+        }
+    }
+    return out;
+}
+
+// The pictures agree when, in every square of the page, hardly any ink of one lacks ink of the
+// other nearby: anti-aliasing moves an edge by a pixel, a missing or misplaced caption, rule or box
+// leaves a square full of unmatched ink.
+constexpr int kSquare = 40;
+constexpr int kMostUnmatchedPerSquare = 24;
+
+struct Disagreement {
+    int Worst = 0;
+    QPoint At;
+};
+
+Disagreement Compare(const QImage& screen, const QImage& printed) {
+    const QImage a = Unmatched(screen, printed), b = Unmatched(printed, screen);
+    Disagreement d;
+    for (int top = 0; top < a.height(); top += kSquare / 2) {
+        for (int left = 0; left < a.width(); left += kSquare / 2) {
+            int count = 0;
+            for (int y = top; y < std::min(top + kSquare, a.height()); ++y)
+                for (int x = left; x < std::min(left + kSquare, a.width()); ++x)
+                    count += (qGray(a.pixel(x, y)) > 0) + (qGray(b.pixel(x, y)) > 0);
+            if (count > d.Worst)
+                d = {count, {left, top}};
+        }
+    }
+    return d;
+}
+
+struct PageCase {
+    std::string Name;
+    int Page;
+};
+
+class ScreenMatchesPrintTest : public ::testing::TestWithParam<PageCase> {
+protected:
+    static double ZoomForDpi() { return kDpi / 72.0 / FormPageView::kPixelsPerPoint; }
+    QTemporaryDir folder_;
+};
+
+TEST_P(ScreenMatchesPrintTest, PageDrawsAsItPrints) {
+    const int page = GetParam().Page;
+    const QImage printed = PrintedPicture(page, folder_.path());
+    ASSERT_FALSE(printed.isNull()) << "pdftoppm did not render page " << page;
+    const QImage screen = ScreenPicture(page, ZoomForDpi());
+    ASSERT_EQ(screen.size(), printed.size());
+    const Disagreement d = Compare(screen, printed);
+    EXPECT_LE(d.Worst, kMostUnmatchedPerSquare)
+        << "around pixel " << d.At.x() << "," << d.At.y() << " of page " << page;
+
+    // Pictures to look at, when asked for.
+    const QByteArray out = qgetenv("QV_PAGE_PICTURES");
+    if (!out.isEmpty()) {
+        const QDir dir(QString::fromLocal8Bit(out));
+        printed.save(dir.filePath(QStringLiteral("page%1-print.png").arg(page)));
+        screen.save(dir.filePath(QStringLiteral("page%1-screen.png").arg(page)));
+        screen.save(dir.filePath(QStringLiteral("page%1-screen.pgm").arg(page)));
+        printed.save(dir.filePath(QStringLiteral("page%1-print.pgm").arg(page)));
+        ScreenPicture(page, 1).save(dir.filePath(QStringLiteral("page%1-zoom1.png").arg(page)));
+        ScreenPicture(page, 2).save(dir.filePath(QStringLiteral("page%1-zoom2.png").arg(page)));
+    }
+}
+
+TEST_P(ScreenMatchesPrintTest, ComparisonCatchesAPageMovedByThreePixels) {
+    const int page = GetParam().Page;
+    const QImage printed = PrintedPicture(page, folder_.path());
+    ASSERT_FALSE(printed.isNull());
+    const QImage screen = ScreenPicture(page, ZoomForDpi());
+    QImage moved(screen.size(), screen.format());
+    moved.fill(Qt::white);
+    for (int y = 0; y + 3 < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x)
+            moved.setPixel(x, y + 3, screen.pixel(x, y));
+    EXPECT_GT(Compare(moved, printed).Worst, kMostUnmatchedPerSquare);
+}
+
+INSTANTIATE_TEST_SUITE_P(TemplatePages, ScreenMatchesPrintTest,
+                         ::testing::Values(PageCase{"Form200", form::page::Form200},
+                                           PageCase{"ScheduleA", form::page::ScheduleA},
+                                           PageCase{"ScheduleBCD", form::page::ScheduleBCD},
+                                           PageCase{"BalanceSheet", form::page::BalanceSheet},
+                                           PageCase{"Form200F", form::page::Form200F},
+                                           PageCase{"MinMax", form::page::MinMax},
+                                           PageCase{"MinMaxBack", form::page::MinMaxBack}),
+                         [](const ::testing::TestParamInfo<PageCase>& param) { return param.param.Name; });
+
+} // namespace
+} // namespace qv::ui
+
+int main(int argc, char** argv) {
+    // The window's tests need no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
