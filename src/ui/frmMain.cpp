@@ -138,12 +138,12 @@ struct PlacedControl {
     Widget Kind;
     State Initial;
     std::string_view Anchor;
-    double Left, Top, Right, Bottom;
+    double Dx, Dy, Width, Height;
 };
 
 constexpr PlacedControl kControls[] = {
-#define QV_CONTROL(tab, control, widget, state, anchor, l, t, r, b)                                          \
-    {PageTab::tab, #control, Widget::widget, State::state, anchor, l, t, r, b},
+#define QV_CONTROL(tab, control, widget, state, anchor, dx, dy, width, height)                               \
+    {PageTab::tab, #control, Widget::widget, State::state, anchor, dx, dy, width, height},
 #include "PageControls.def"
 #undef QV_CONTROL
 };
@@ -503,9 +503,18 @@ void TfMain::BuildPages() {
         case Widget::Toggle:
             w = new ToggleButton(view);
             break;
-        case Widget::Radio:
-            w = new QRadioButton(view);
+        case Widget::Radio: {
+            // The button covers the form's own caption and puts its circle on the form's box.
+            auto* r = new QRadioButton(view);
+            r->setLayoutDirection(Qt::RightToLeft);
+            SetZoomedFont(r, 7, 1);
+            r->setAutoFillBackground(true);
+            QPalette palette = r->palette();
+            palette.setColor(QPalette::Window, Qt::white);
+            r->setPalette(palette);
+            w = r;
             break;
+        }
         case Widget::Button: {
             auto* b = new QPushButton(view);
             b->setAutoDefault(false);
@@ -514,8 +523,10 @@ void TfMain::BuildPages() {
         }
         case Widget::Link: {
             // Their list dialogs come with the dialogs of the pages.
-            auto* l = new LinkButton(c.Name[3] == 'A' ? "(Please attach schedule)" : "Add More", view);
+            const bool attach = std::string_view(c.Name).starts_with("urlAttach");
+            auto* l = new LinkButton(attach ? "(Please attach schedule)" : "Add More", view);
             l->setFocusPolicy(Qt::NoFocus);
+            SetZoomedFont(l, attach ? 6.5 : 7.5, 1);
             w = l;
             break;
         }
@@ -538,23 +549,28 @@ void TfMain::BuildPages() {
             w->setFont(AmountFont());
 
         // The place: the box the field prints in, or the named stamp, moved by the table's offsets.
-        std::optional<form::Rect> at;
+        const form::Stamp* anchor = nullptr;
         const auto bound = bindingOf.find(c.Name);
-        if (c.Anchor.empty()) {
-            if (bound == bindingOf.end())
-                throw std::logic_error(std::string("no field to place ") + c.Name + " by");
-            at = forms::FieldRect(kTemplatePage[t], bound->second->Field);
-        } else {
-            for (const form::Stamp& s : form::Layout(kTemplatePage[t]).Stamps)
-                if (s.Item == c.Anchor) {
-                    at = forms::StampRect(s);
-                    break;
-                }
-        }
-        if (!at)
+        if (c.Anchor.empty() && bound == bindingOf.end())
+            throw std::logic_error(std::string("no field to place ") + c.Name + " by");
+        for (const form::Stamp& s : form::Layout(kTemplatePage[t]).Stamps)
+            if (c.Anchor.empty() ? s.Field == bound->second->Field : s.Item == c.Anchor) {
+                anchor = &s;
+                break;
+            }
+        if (anchor == nullptr)
             throw std::logic_error(std::string("no place on the page for ") + c.Name);
-        view->place(
-            w, form::Rect{at->Left + c.Left, at->Top + c.Top, at->Right + c.Right, at->Bottom + c.Bottom});
+        const std::optional<form::Rect> at = forms::StampRect(*anchor);
+        if (c.Initial == State::Disabled && form::IsBoxRow(anchor->Kind) && c.Kind != Widget::Ratio) {
+            // A value shown over a row of digit boxes would have the box rules run through its
+            // figures: it covers them. Line 9's format spaces its digits into the boxes.
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+            w->setPalette(palette);
+        }
+        const double left = at->Left + c.Dx, top = at->Top + c.Dy;
+        view->place(w, form::Rect{left, top, c.Width != 0 ? left + c.Width : at->Right + c.Dx,
+                                  c.Height != 0 ? top + c.Height : at->Bottom + c.Dy});
 
         if (c.Initial == State::Disabled)
             w->setEnabled(false);
