@@ -44,9 +44,10 @@ DecimalNumber DecimalNumber::FromMoney(Money amount) {
 DecimalNumber DecimalNumber::FromDouble(double value) {
     if (!std::isfinite(value))
         return {};
-    // Every double has a finite decimal expansion; 1100 places hold the smallest subnormal's.
-    char buffer[1500];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1100);
+    // The shortest decimal that reads back as the same double: what was typed or computed as 2.675
+    // is 2.675, not the binary neighbour 2.67499999..., as it is when shown anywhere else.
+    char buffer[512];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     if (ec != std::errc())
         return {};
     return *FromPlain(std::string_view(buffer, static_cast<size_t>(end - buffer)));

@@ -17,7 +17,7 @@ struct DecimalNumber {
     std::string Fraction; // digits after the point
 
     static DecimalNumber FromMoney(Money amount);
-    // The exact value of the binary double; NaN and the infinities give 0.
+    // The shortest decimal that reads back as the double; NaN and the infinities give 0.
     static DecimalNumber FromDouble(double value);
     static DecimalNumber FromInt(long long value);
     // Plain text: optional "-", digits, optional "." and digits ("-1234.5", ".5"). Anything else

@@ -1,19 +1,20 @@
 #include "FormStyle.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QPointer>
 #include <QWidget>
 
 namespace qv::ui {
 
 namespace {
 
-QPalette FieldPalette(const QPalette& base, bool focused) {
+QPalette MakeFieldPalette(const QPalette& base, bool focused) {
     QPalette p = base;
     const QColor navy = NavyColor();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -32,12 +33,32 @@ QPalette FieldPalette(const QPalette& base, bool focused) {
     return p;
 }
 
+// A page holds hundreds of fields: the two tints are made once over the application's palette and
+// shared. Kept for the whole run (never destroyed after the application).
+QPalette FieldPalette(bool focused) {
+    struct Entry {
+        qint64 base = -1;
+        QPalette palette;
+    };
+    static auto* cache = new Entry[2];
+    Entry& entry = cache[focused ? 1 : 0];
+    const QPalette base = QApplication::palette();
+    if (entry.base != base.cacheKey()) {
+        entry.palette = MakeFieldPalette(base, focused);
+        entry.base = base.cacheKey();
+    }
+    return entry.palette;
+}
+
 // Follows the focus of every styled field with its background tint.
 class FocusTint : public QObject {
 public:
     using QObject::QObject;
+    // One for the application, made again should the application be made again.
     static FocusTint* instance() {
-        static FocusTint* tint = new FocusTint(QCoreApplication::instance());
+        static QPointer<FocusTint> tint;
+        if (!tint)
+            tint = new FocusTint(QCoreApplication::instance());
         return tint;
     }
 
@@ -45,7 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             auto* widget = static_cast<QWidget*>(watched);
-            widget->setPalette(FieldPalette(widget->palette(), event->type() == QEvent::FocusIn));
+            widget->setPalette(FieldPalette(event->type() == QEvent::FocusIn));
         }
         return false;
     }
@@ -54,13 +75,20 @@ protected:
 } // namespace
 
 QFont AmountFont(double zoom) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(true);
-    font.setPointSizeF(kFieldPointSize * zoom);
+    static const QFont* const base = [] {
+        auto* font = new QFont;
+        // After Tahoma, faces of about its width, so that the amounts fit the form's boxes as designed.
+        font->setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Arial"),
+                           QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                           QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+        font->setStyleHint(QFont::SansSerif);
+        font->setBold(true);
+        font->setPointSizeF(kFieldPointSize);
+        return font;
+    }();
+    QFont font = *base;
+    if (zoom != 1.0)
+        font.setPointSizeF(kFieldPointSize * zoom);
     return font;
 }
 
@@ -72,7 +100,7 @@ void SetZoomedFont(QWidget* widget, double pointSize, double zoom) {
 
 void ApplyFieldStyle(QWidget* widget) {
     widget->setFont(AmountFont());
-    widget->setPalette(FieldPalette(widget->palette(), widget->hasFocus()));
+    widget->setPalette(FieldPalette(widget->hasFocus()));
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setFrame(false);
     widget->installEventFilter(FocusTint::instance());

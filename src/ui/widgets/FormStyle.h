@@ -22,7 +22,7 @@ inline QColor NavyColor() {
     return QColor::fromRgba(kNavy);
 }
 
-// Bold, sans-serif, 8 points at zoom 1: Tahoma where it is installed, a close face elsewhere.
+// Bold, sans-serif, 8 points at zoom 1: Tahoma where it is installed, a face of its width elsewhere.
 QFont AmountFont(double zoom = 1.0);
 
 // Keeps the widget's face and sets its size to pointSize x zoom; the window calls it for every

@@ -15,7 +15,10 @@ ToggleButton::ToggleButton(QWidget* parent) : QAbstractButton(parent) {
 }
 
 QSize ToggleButton::sizeHint() const {
-    const int side = qMax(10, fontMetrics().height() + 3);
+    // One and a half times the font's em: 16 pixels for 8 points at 96 dots per inch.
+    const qreal em =
+        font().pointSizeF() > 0 ? font().pointSizeF() * logicalDpiY() / 72.0 : font().pixelSize();
+    const int side = qMax(8, qRound(em * 1.5));
     return {side, side};
 }
 
