@@ -1,5 +1,7 @@
 #include "FormDrawing.h"
 
+#include "PageDrawing.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -174,10 +176,11 @@ void DrawTextFrame(FormCanvas& canvas, const Stamp& text) {
 
 void DrawTemplatePage(FormCanvas& canvas, int templatePage) {
     const PageLayout& layout = Layout(templatePage);
+    const PageDrawing& drawing = Drawing(templatePage);
     // Fills first, so that everything else lies on top of them.
-    for (const Panel& panel : layout.Panels)
+    for (const Panel& panel : drawing.Panels)
         canvas.Box({panel.X, panel.Y, panel.X + panel.W, panel.Y + panel.H}, panel.Stroke, panel.Fill);
-    for (const Rule& rule : layout.Rules)
+    for (const Rule& rule : drawing.Rules)
         DrawRule(canvas, rule);
     for (const Stamp& stamp : layout.Stamps) {
         if (IsBoxRow(stamp.Kind))
@@ -187,11 +190,11 @@ void DrawTemplatePage(FormCanvas& canvas, int templatePage) {
         else
             DrawTextFrame(canvas, stamp);
     }
-    for (const Label& label : layout.Labels) {
+    for (const Label& label : drawing.Labels) {
         canvas.SetFont(label.Font, label.Size);
         canvas.Text(label.X, label.Y, label.Alignment, label.Text, label.Gray);
     }
-    for (const Paragraph& para : layout.Paragraphs)
+    for (const Paragraph& para : drawing.Paragraphs)
         DrawParagraph(canvas, para);
 }
 

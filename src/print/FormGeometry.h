@@ -8,9 +8,11 @@
 #include <vector>
 
 // The geometry of the printed forms: which template page holds which form, every value stamped on
-// those pages (field, position, font, format, condition) and the drawing of the blank pages around
-// them (captions, box outlines, rules). The page routines stamp from these tables and the template
-// generator draws base.ftb from them, so a box and the value printed into it can never drift apart.
+// those pages (field, position, font, format, condition) and the printed home of each value (its
+// boxes, line or cell and the caption of its form line). The page routines stamp from these tables,
+// the blank-form drawing draws the boxes and captions from them and the window lays its controls
+// over them, so a box and the value printed into it can never drift apart. The rest of the blank
+// pages (titles, rules, panels, instructions) is the drawing's own.
 //
 // Units are points (1/72 inch); positions are measured from the top-left corner of a letter-size
 // portrait page, x growing to the right and y downward. A stamped value's y is its row: texts and
@@ -150,39 +152,6 @@ struct Stamp {
     LineCaption Caption;
 };
 
-// Drawing of the blank pages.
-struct Label {
-    double X, Y; // baseline point
-    Face Font;
-    double Size;
-    Align Alignment;
-    std::string_view Text;
-    double Gray = 0; // 0 black .. 1 white
-};
-
-// A block of running text wrapped into lines of at most Width, first baseline at Y.
-struct Paragraph {
-    double X, Y, Width;
-    Face Font;
-    double Size;
-    double Leading;
-    std::string_view Text;
-};
-
-struct Rule {
-    double X1, Y1, X2, Y2;
-    double Width = 0.5;
-    double Gray = 0;
-    bool Dashed = false;
-};
-
-// A rectangle, top-left corner (X, Y): outlined when Stroke > 0, filled when Fill >= 0.
-struct Panel {
-    double X, Y, W, H;
-    double Stroke = 0.5;
-    double Fill = -1; // gray level of the fill, -1 none
-};
-
 struct Rect {
     double Left, Top, Right, Bottom;
     friend bool operator==(const Rect&, const Rect&) = default;
@@ -193,17 +162,19 @@ struct PageLayout {
     int Page = 0;
     std::string_view Name;
     std::vector<Stamp> Stamps; // in the order the page routine stamps them
-    std::vector<Panel> Panels;
-    std::vector<Rule> Rules;
-    std::vector<Label> Labels;
-    std::vector<Paragraph> Paragraphs;
 };
 
 // The layout of a template page, 1 to page::Count.
 const PageLayout& Layout(int templatePage);
 
-// Box column sets of Form 200 and of the minimum/maximum return, x of the boxes from the left.
-extern const std::span<const int16_t> F13, F10, F10b, F7, F5, F4, M5, M7;
+// Box columns of Form 200 and of the minimum/maximum return, x of the boxes from the left.
+// Form 200: lines 1 to 3, 5 to 8 and 10 (thirteen whole-dollar boxes, the cents printed), line 11
+// (the first ten of them, the thousands printed), line 4 (ten boxes of its own), lines 12, 14, 15,
+// 17 and 18 (dollars and cents), the fees of lines 13 and 16 (the first five of those) and line 9.
+extern const std::span<const int16_t> Form200CapitalBoxes, Form200Line11Boxes, Form200Line4Boxes,
+    Form200TaxBoxes, Form200FeeBoxes, Form200Line9Boxes;
+// Minimum/maximum return: lines 1, 2 and 5 in whole dollars, lines 3, 4, 6 and 7 with cents.
+extern const std::span<const int16_t> MinMaxWholeDollarBoxes, MinMaxAmountBoxes;
 
 // A digit of a stamped font, in units of the text size, measured from the point the text begins
 // at: its advance, the left and right ends of the widest digit's ink, and the digits' height.

@@ -37,6 +37,9 @@ struct PlacementCase {
     int Page;
     FieldId Field;
 };
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class FieldRectTest : public ::testing::TestWithParam<PlacementCase> {};
 

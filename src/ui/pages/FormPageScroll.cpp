@@ -2,7 +2,6 @@
 
 #include "FormPageView.h"
 
-#include <QApplication>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -46,7 +45,8 @@ void FormPageScroll::setZoom(double zoom) {
     horizontalScrollBar()->setValue(int(cx * ratio - viewport()->width() / 2.0));
     verticalScrollBar()->setValue(int(cy * ratio - viewport()->height() / 2.0));
     // The control being worked in stays in sight.
-    QWidget* focus = QApplication::focusWidget();
+    // The window's focus widget, which it keeps also while another window is active.
+    QWidget* focus = window()->focusWidget();
     if (focus && focus != page_ && page_->isAncestorOf(focus))
         ensureWidgetVisible(focus);
     emit zoomChanged(zoom);

@@ -5,7 +5,6 @@
 
 #include <QFont>
 #include <QGlyphRun>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QTransform>
@@ -74,8 +73,9 @@ class PainterCanvas::DevicePixels {
 public:
     explicit DevicePixels(QPainter& painter) : painter_(painter), map_(painter.deviceTransform()) {
         painter_.save();
-        const double ratio = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
-        painter_.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+        // The device transform is the world transform followed by whatever the paint device adds
+        // (its pixel ratio, a redirection); undo all of it, so that coordinates are device pixels.
+        painter_.setWorldTransform(map_.inverted() * painter_.worldTransform());
     }
     ~DevicePixels() { painter_.restore(); }
     DevicePixels(const DevicePixels&) = delete;
