@@ -818,25 +818,14 @@ bool TfMain::FileSave1Execute() {
     FormToRecord();
     if (CurrentFileName.empty() || CurrentFileName == kUntitled)
         return FileSaveAs1Execute();
-    std::exception_ptr computeError;
-    {
-        BusyCursor busy;
-        try {
-            doc_->ComputeReturn();
-        } catch (...) {
-            // The figures are saved all the same; the message follows.
-            computeError = std::current_exception();
-        }
-        doc_->SaveToFile(CurrentFileName);
-        RecordToForm();
-        Modified = false;
-    }
-    if (computeError)
-        std::rethrow_exception(computeError);
+    WriteReturn();
     return true;
 }
 
 bool TfMain::FileSaveAs1Execute() {
+    // What the focused field holds goes into the file too, as with Save: a value typed and saved
+    // under a new name is never left out while the return counts as saved.
+    FormToRecord();
     std::optional<std::string> chosen =
         prompts_.SaveFileName({LastDir, CurrentFileName, std::string(kFileFilter), std::string(kFileSuffix)});
     if (!chosen)
@@ -850,21 +839,28 @@ bool TfMain::FileSaveAs1Execute() {
             return false;
     }
     CurrentFileName = *chosen;
+    LastDir = FolderOf(CurrentFileName);
+    WriteReturn();
+    return true;
+}
+
+void TfMain::WriteReturn() {
     std::exception_ptr computeError;
     {
         BusyCursor busy;
         try {
             doc_->ComputeReturn();
         } catch (...) {
+            // A computation that stops does not keep the figures from being saved; its message
+            // follows the save.
             computeError = std::current_exception();
         }
         doc_->SaveToFile(CurrentFileName);
+        RecordToForm();
         Modified = false;
-        LastDir = FolderOf(CurrentFileName);
     }
     if (computeError)
         std::rethrow_exception(computeError);
-    return true;
 }
 
 void TfMain::FileExit1Execute() {

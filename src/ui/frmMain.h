@@ -117,6 +117,8 @@ private:
     void FormShow();
     // Asks before unsaved work is replaced; false when the command must stop.
     bool ConfirmDiscard();
+    // Computes the return and writes it to CurrentFileName.
+    void WriteReturn();
     // The new return of a fresh start.
     std::unique_ptr<Franchise> NewReturn() const;
     // The cycle's computation; a computation that stops leaves what it reached and is reported after

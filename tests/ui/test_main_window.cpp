@@ -557,8 +557,8 @@ TEST_F(WindowTest, SaveOfAnUntitledReturnAsksForANameAndCancellingKeepsTheWork) 
 TEST_F(WindowTest, SaveAsWritesTheReturnAndSaveWritesItAgain) {
     Show();
     Type("eBs1a", "1234.56");
+    // Still in the field when Save As runs: the value is saved all the same.
     Type("e200Name", "Acme Tools");
-    Key(Qt::Key_Tab);
     const std::string path = PathOf("sub/acme.fti");
     std::filesystem::create_directories(dir.Path() / "sub");
     prompts.SaveFiles.push_back(path);
@@ -580,6 +580,22 @@ TEST_F(WindowTest, SaveAsWritesTheReturnAndSaveWritesItAgain) {
     EXPECT_EQ(w->LastDir, Folder() + "sub/");
     EXPECT_EQ(Load(path)->Record.Get(fld::Bs2a), Money::FromDollars(5));
     EXPECT_EQ(Load(path)->Record.Get(fld::Bs6a), Money::Parse("1239.56").value());
+}
+
+// A computation that stops (line 8 zero under Option 1) is reported, and the figures are still saved.
+TEST_F(WindowTest, AReturnWhoseComputationStopsIsSavedAndTheMessageShown) {
+    Show();
+    Type("eBs1a", "100");
+    Type("eBs33", "-100");
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(prompts.Shown("error").size(), 1u);
+    EXPECT_EQ(prompts.Shown("error").front().rfind("Line 8", 0), 0u);
+    EXPECT_EQ(Text("eBs15a"), "100.00") << "the totals reached are shown";
+    prompts.SaveFiles.push_back(PathOf("stops.fti"));
+    Action("FileSaveAs1")->trigger();
+    EXPECT_EQ(prompts.Shown("error").size(), 2u);
+    EXPECT_FALSE(w->Modified);
+    EXPECT_EQ(Load(PathOf("stops.fti"))->Record.Get(fld::Bs33), Money::FromDollars(-100));
 }
 
 struct OverwriteCase {
