@@ -518,6 +518,19 @@ TEST_F(WindowTest, ClosingRightAfterStartOrOpenAsksNothingButMovingIntoAFieldDoe
     EXPECT_EQ(prompts.Shown("warning"), std::vector<std::string>{"Do you want to save your data? "});
 }
 
+TEST_F(WindowTest, ExitAsksAndClosesAndImportOpensLikeOpen) {
+    Show();
+    prompts.OpenFiles.push_back(ExamplePath("sample-2008.fti"));
+    Action("FileImport1")->trigger();
+    EXPECT_EQ(prompts.Shown("information"), std::vector<std::string>{ConvertedMessage(2008)});
+    ClickInto("eBs1a");
+    prompts.Answers.push_back(Answer::No);
+    Action("FileExit1")->trigger();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(prompts.Shown("warning"), std::vector<std::string>{"Do you want to save your data? "});
+    EXPECT_EQ(settings.ReadString("LastDir"), std::string(QV_EXAMPLES_DIR) + "/");
+}
+
 TEST_F(WindowTest, ClosingAlwaysWritesLastDir) {
     settings.WriteString("LastDir", "/somewhere/");
     Show();
