@@ -10,10 +10,6 @@
 #include "DecimalNumber.h"
 #include "DisplayFormat.h"
 #include "Money.h"
-#else
-namespace qv::ui {
-class DisplayFormat {};
-} // namespace qv::ui
 #endif
 
 namespace qv::ui {
