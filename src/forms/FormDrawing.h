@@ -6,7 +6,8 @@
 
 namespace qv::forms {
 
-// What drawing a blank form needs: the PDF writer in the generator, a recorder in the tests.
+// What drawing a blank form needs: the PDF writer in the template generator, a QPainter in the
+// window, a recorder in the tests.
 // Coordinates are those of the form geometry (points, top-left origin).
 class FormCanvas {
 public:

@@ -4,8 +4,7 @@ namespace qv::form {
 
 namespace {
 
-using namespace build;
-
+// The employer identification number boxes; the form prints the hyphen between them.
 constexpr int16_t kFeinBalanceSheet[] = {73, 88, 103, 118, 133, 148, 163, 177, 192};
 constexpr Preprint kFeinHyphenBalanceSheet[] = {{96, "-"}};
 

@@ -4,14 +4,14 @@ namespace qv::form {
 
 namespace {
 
-using namespace build;
-
-// Box columns, x of the boxes from the left.
+// Box columns, x of the boxes from the left: lines 1 to 11, line 4, lines 12 to 18, line 9.
 constexpr int16_t kCapitalBoxes[] = {312, 330, 349, 365, 381, 397, 414, 429, 447, 463, 478, 495, 511};
 constexpr int16_t kLine4Boxes[] = {312, 330, 344, 360, 376, 392, 409, 424, 442, 458};
 constexpr int16_t kTaxBoxes[] = {447, 463, 478, 495, 511, 527, 543};
 constexpr int16_t kLine9Boxes[] = {495, 511, 527, 543};
+// The employer identification number boxes; the form prints the hyphen between them.
 constexpr int16_t kFeinForm200[] = {349, 365, 381, 397, 413, 431, 447, 464, 480};
+// Item I, the tax year after the printed "20", and item J, the balance sheet date.
 constexpr int16_t kTaxYear[] = {523, 539};
 constexpr int16_t kBalanceSheetDate[] = {456, 472, 490, 506, 522, 538};
 

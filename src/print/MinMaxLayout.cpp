@@ -4,12 +4,10 @@ namespace qv::form {
 
 namespace {
 
-using namespace build;
-
-// Box columns, x of the boxes from the left.
+// The box columns of lines 1 to 7, x of the boxes from the left.
 constexpr int16_t kAmountBoxes[] = {460, 475, 491, 507, 522, 541, 555};
+// The employer identification number boxes; the form prints the hyphen between them.
 constexpr int16_t kFeinMinMax[] = {327, 344, 360, 375, 392, 409, 424, 442, 458};
-
 constexpr Preprint kFeinHyphenMinMax[] = {{352, "-"}};
 // The minimum/maximum return's rows.
 constexpr Preprint kMinMaxCents00[] = {{535, "."}, {541, "0", true}, {555, "0", true}};

@@ -4,8 +4,7 @@ namespace qv::form {
 
 namespace {
 
-using namespace build;
-
+// The employer identification number boxes; the form prints the hyphen between them.
 constexpr int16_t kFeinScheduleA[] = {170, 184, 200, 216, 231, 245, 257, 272, 288};
 constexpr Preprint kFeinHyphenScheduleA[] = {{192, "-"}};
 

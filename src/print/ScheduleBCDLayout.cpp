@@ -4,8 +4,7 @@ namespace qv::form {
 
 namespace {
 
-using namespace build;
-
+// The employer identification number boxes; the form prints the hyphen between them.
 constexpr int16_t kFeinScheduleBCD[] = {73, 87, 103, 117, 133, 147, 163, 177, 192};
 constexpr Preprint kFeinHyphenScheduleBCD[] = {{95, "-"}};
 

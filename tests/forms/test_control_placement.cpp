@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, FieldRectTest,
     ::testing::Values(
         PlacementCase{"BalanceSheetLine1ColumnA", form::page::BalanceSheet, FieldId::Bs1a},
-        PlacementCase{"BalanceSheetYearEnd", form::page::BalanceSheet, FieldId::BalanceSheetDate},
+        PlacementCase{"BalanceSheetDate", form::page::BalanceSheet, FieldId::BalanceSheetDate},
         PlacementCase{"Form200Line12", form::page::Form200, FieldId::F200Line12},
         PlacementCase{"Form200Name", form::page::Form200, FieldId::CorpName},
         PlacementCase{"Form200TaxYearBoxes", form::page::Form200, FieldId::TaxYear},

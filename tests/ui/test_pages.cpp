@@ -1,5 +1,7 @@
+#include "FontMetrics.h"
 #include "FormPageScroll.h"
 #include "FormPageView.h"
+#include "PainterCanvas.h"
 
 #include <QApplication>
 #include <QDir>
@@ -146,6 +148,51 @@ TEST(FormPageScroll, ZoomingKeepsTheFocusedControlInSight) {
     // Where one types: the edit's text cursor, at its left end.
     const QPoint caret = low->geometry().topLeft() + QPoint(2, low->height() / 2);
     EXPECT_TRUE(visible.contains(caret)) << "visible from " << visible.x() << "," << visible.y();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The screen's fonts.
+
+struct FaceCase {
+    std::string Name;
+    form::Face Face;
+    QString Family;
+};
+void PrintTo(const FaceCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class ScreenFontTest : public ::testing::TestWithParam<FaceCase> {};
+
+TEST_P(ScreenFontTest, IsTheMetricCompatibleFontAndMeasuresAsPrint) {
+    const FaceCase& c = GetParam();
+    EXPECT_EQ(PainterCanvas::ScreenFont(c.Face, 10).familyName(), c.Family);
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter);
+    // Wrapping, centring and leaders are worked out from these widths, on screen as on paper.
+    const std::string text = "Total Net Assets in Oklahoma \x95 $1,250.00 (\xE9)";
+    for (const double size : {5.5, 7.0, 12.5}) {
+        canvas.SetFont(c.Face, size);
+        EXPECT_DOUBLE_EQ(canvas.TextWidth(text),
+                         TextWidth(MetricsForStandardFont(static_cast<int>(c.Face)), text, size));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, ScreenFontTest,
+    ::testing::Values(FaceCase{"Courier", form::Face::Courier, QStringLiteral("Nimbus Mono PS")},
+                      FaceCase{"Helvetica", form::Face::Helvetica, QStringLiteral("Nimbus Sans")},
+                      FaceCase{"HelveticaBold", form::Face::HelveticaBold, QStringLiteral("Nimbus Sans")},
+                      FaceCase{"HelveticaOblique", form::Face::HelveticaOblique,
+                               QStringLiteral("Nimbus Sans")},
+                      FaceCase{"TimesRoman", form::Face::TimesRoman, QStringLiteral("Nimbus Roman")}),
+    [](const ::testing::TestParamInfo<FaceCase>& param) { return param.param.Name; });
+
+TEST(ScreenFont, BoldAndObliqueAreTheirStyles) {
+    EXPECT_EQ(PainterCanvas::ScreenFont(form::Face::HelveticaBold, 8).weight(), QFont::Bold);
+    EXPECT_EQ(PainterCanvas::ScreenFont(form::Face::HelveticaOblique, 8).style(), QFont::StyleItalic);
+    EXPECT_EQ(PainterCanvas::ScreenFont(form::Face::Helvetica, 8).style(), QFont::StyleNormal);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "Codepage1252.h"
 #include "FontMetrics.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGlyphRun>
 #include <QPainter>
@@ -95,9 +96,24 @@ PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
     SetFont(face_, size_);
 }
 
-QRawFont PainterCanvas::ScreenFont(form::Face face, double size) {
-    // Looked up once per face and size: the font database is slow to ask, and a page uses a dozen.
+namespace {
+
+// Looked up once per face and size: the font database is slow to ask, and a page uses a dozen. The
+// fonts go with the application, before the font database they come from.
+std::map<std::pair<form::Face, double>, QRawFont>& ScreenFonts() {
     static std::map<std::pair<form::Face, double>, QRawFont> fonts;
+    static const bool cleared = [] {
+        qAddPostRoutine([] { ScreenFonts().clear(); });
+        return true;
+    }();
+    (void)cleared;
+    return fonts;
+}
+
+} // namespace
+
+QRawFont PainterCanvas::ScreenFont(form::Face face, double size) {
+    auto& fonts = ScreenFonts();
     auto it = fonts.find({face, size});
     if (it == fonts.end()) {
         QRawFont font = QRawFont::fromFont(FontFor(face));
