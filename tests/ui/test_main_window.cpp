@@ -803,7 +803,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"TooShort", std::string(44, 'x'), "Could not read file"},
         BadFileCase{"NotAReturn", std::string(200, 'x'), "Could not read file - Unrecogonized File Type"},
         BadFileCase{"Version8", Header(8, 200), "Could not read file - Unrecogonized File Type"},
-        BadFileCase{"RecordLongerThanTheFile", Header(7, 60), "Could not read file"}),
+        BadFileCase{"RecordLongerThanTheFile", Header(7, 60), "Could not read file"},
+        BadFileCase{"PriorYearRecordLongerThanTheFile", Header(6, 60), "Could not read file"}),
     [](const ::testing::TestParamInfo<BadFileCase>& p) { return std::string(p.param.Name); });
 
 TEST_F(WindowTest, AMissingFileOpensABlankReturnUnderItsName) {
