@@ -71,9 +71,10 @@ public:
     // Printing (defined by the print module). Both runs recompute the return and write the PDF of
     // the forms next to the return file, under its name with the extension ".pdf"; Print Selected
     // takes the forms chosen in its dialog. A return never saved has no place for its PDF and is
-    // refused with an error.
-    void PrintAll();
-    void PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
+    // refused with an error. True when the PDF was written; a PDF that could not be written has been
+    // reported to the user, and whatever file of that name was there before is not the new one.
+    bool PrintAll();
+    bool PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
                        bool form200);
     // The whole-dollar flag from the setting "WholeDollars" (absent: no).
     void ReadWholeDollars();

@@ -125,8 +125,8 @@ void CheckPdfPath(const std::string& returnFile, const std::string& pdfPath);
 // A whole print run on a return: recomputes it, reads the print settings, and writes the chosen
 // forms in the given order to pdfPath from the template at templatePath. Failures to copy a page or
 // to write the file are reported through the return's notices. A pdfPath that names the return file
-// itself is refused (CheckPdfPath).
-void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
+// itself is refused (CheckPdfPath). True when the PDF was written.
+bool PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
                  const std::string& pdfPath);
 
 } // namespace qv

@@ -61,7 +61,7 @@ void CheckPdfPath(const std::string& returnFile, const std::string& pdfPath) {
         throw Error(msg::PdfOverReturnFile(returnFile));
 }
 
-void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
+bool PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
                  const std::string& pdfPath) {
     // A return file that itself ends in ".pdf" would be replaced by its own print.
     CheckPdfPath(doc.ReturnFileName, pdfPath);
@@ -72,7 +72,7 @@ void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, co
     PrintRun run(doc, pdf);
     run.SetUp(templatePath);
     run.PrintPages(forms, order);
-    run.Finish(pdfPath);
+    return run.Finish(pdfPath);
 }
 
 namespace {
@@ -87,13 +87,13 @@ std::string PdfPathOrRefuse(const Franchise& doc) {
 
 } // namespace
 
-void Franchise::PrintAll() {
+bool Franchise::PrintAll() {
     const std::string pdfPath = PdfPathOrRefuse(*this);
-    PrintReturn(*this, FormSelection{}, PageOrder::PrintAll, ProgramFolder + std::string(kTemplateFileName),
-                pdfPath);
+    return PrintReturn(*this, FormSelection{}, PageOrder::PrintAll,
+                       ProgramFolder + std::string(kTemplateFileName), pdfPath);
 }
 
-void Franchise::PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
+bool Franchise::PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
                               bool form200) {
     const std::string pdfPath = PdfPathOrRefuse(*this);
     FormSelection forms;
@@ -103,8 +103,8 @@ void Franchise::PrintSelected(bool balanceSheet, bool schedBCD, bool form200F, b
     forms.MinMax = minMax;
     forms.SchedA = schedA;
     forms.Form200 = form200;
-    PrintReturn(*this, forms, PageOrder::PrintSelected, ProgramFolder + std::string(kTemplateFileName),
-                pdfPath);
+    return PrintReturn(*this, forms, PageOrder::PrintSelected, ProgramFolder + std::string(kTemplateFileName),
+                       pdfPath);
 }
 
 } // namespace qv

@@ -5,6 +5,7 @@
 #include "ControlPlacement.h"
 #include "DateEdit.h"
 #include "ExactMoney.h"
+#include "F200FMonths.h"
 #include "FormGeometry.h"
 #include "FormPageScroll.h"
 #include "FormPageView.h"
@@ -15,8 +16,14 @@
 #include "MaskEdit.h"
 #include "NumericEdit.h"
 #include "PrintRun.h"
+#include "ScheduleDialogs.h"
+#include "ScheduleTable.h"
 #include "ToggleButton.h"
 #include "fOptions.h"
+#include "fPostmark.h"
+#include "fPrintSelection.h"
+#include "fRptPeriod.h"
+#include "frmAbout.h"
 #include "uDataMod.h"
 #include "uFranchise.h"
 
@@ -250,6 +257,17 @@ bool IsUserFocus(Qt::FocusReason reason) {
            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
 }
 
+// The text of a caught error.
+std::string MessageOf(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return {};
+    }
+}
+
 // The busy cursor for as long as it lives.
 class BusyCursor {
 public:
@@ -365,10 +383,6 @@ void TfMain::BuildActions() {
     // Ctrl+= is where most keyboards have the plus.
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
 
-    // The print dialogs, the Help commands and the schedule lists come with their own dialogs.
-    FilePrintSelected_->setEnabled(false);
-    for (QAction* a : {support, updates, about})
-        a->setEnabled(false);
     EditCut1_->setIcon(QIcon::fromTheme("edit-cut"));
     EditCopy1_->setIcon(QIcon::fromTheme("edit-copy"));
     EditPaste1_->setIcon(QIcon::fromTheme("edit-paste"));
@@ -379,6 +393,11 @@ void TfMain::BuildActions() {
     connect(FileSaveAs1_, &QAction::triggered, this, [this] { Run([this] { FileSaveAs1Execute(); }); });
     connect(FileImport1_, &QAction::triggered, this, [this] { Run([this] { FileImport1Execute(); }); });
     connect(FilePrint1_, &QAction::triggered, this, [this] { Run([this] { FilePrint1Execute(); }); });
+    connect(FilePrintSelected_, &QAction::triggered, this,
+            [this] { Run([this] { FilePrintSelectedExecute(); }); });
+    connect(about, &QAction::triggered, this, [this] { Run([this] { HelpAbout1Execute(); }); });
+    connect(support, &QAction::triggered, this, [this] { Run([this] { actSupportExecute(); }); });
+    connect(updates, &QAction::triggered, this, [this] { Run([this] { actCheckForUpdatesExecute(); }); });
     connect(FileExit1_, &QAction::triggered, this, [this] { FileExit1Execute(); });
     connect(EditOptions_, &QAction::triggered, this, [this] { Run([this] { EditOptionsExecute(); }); });
     connect(EditCut1_, &QAction::triggered, this, [this] {
@@ -439,8 +458,6 @@ void TfMain::BuildActions() {
     printAll->setObjectName("PrintAll1");
     connect(printAll, &QAction::triggered, FilePrint1_, &QAction::trigger);
     print->setMenu(printMenu);
-    // The drop-down stays usable while the click's own command waits for its dialog.
-    print->setEnabled(true);
     bar->addWidget(print);
     bar->addSeparator();
     bar->addActions({EditCut1_, EditCopy1_, EditPaste1_});
@@ -479,7 +496,6 @@ void TfMain::BuildPages() {
             w = new QLineEdit(view);
             break;
         case Widget::ButtonEdit:
-            // The reporting-period dialog behind the button comes with the dialogs of the pages.
             w = new ButtonEdit(view);
             break;
         case Widget::FeinEdit:
@@ -522,10 +538,9 @@ void TfMain::BuildPages() {
             break;
         }
         case Widget::Link: {
-            // Their list dialogs come with the dialogs of the pages.
+            // A link takes the focus with Tab in its place of the page's order; Space clicks it.
             const bool attach = std::string_view(c.Name).starts_with("urlAttach");
             auto* l = new LinkButton(attach ? "(Please attach schedule)" : "Add More", view);
-            l->setFocusPolicy(Qt::NoFocus);
             SetZoomedFont(l, attach ? 6.5 : 7.5, 1);
             w = l;
             break;
@@ -648,7 +663,23 @@ void TfMain::BuildPages() {
     click(bMMLine2_, &TfMain::bMMLine2Click);
     click(bMMLine4_, &TfMain::bMMLine4Click);
     click(bMMLine5_, &TfMain::bMMLine5Click);
-    // The interest dialog behind the two Calculate buttons comes with the dialogs of the pages.
+    click(btne200Line14_, &TfMain::btne200Line14Click);
+    click(bMMLine3_, &TfMain::bMMLine3Click);
+    click(Control<QAbstractButton>("urlSubsidiaries"), &TfMain::urlSubsidiariesClick);
+    click(Control<QAbstractButton>("urlAffiliates"), &TfMain::urlAffiliatesClick);
+    click(Control<QAbstractButton>("urlCurrDebt"), &TfMain::urlCurrDebtClick);
+    click(Control<QAbstractButton>("urlAttachOthCurrAssets"), &TfMain::urlAttachOthCurrAssetsClick);
+    click(Control<QAbstractButton>("urlAttachOthCurrInvest"), &TfMain::urlAttachOthCurrInvestClick);
+    auto periodButton = [this](const char* edit, void (TfMain::*handler)()) {
+        connect(Control<ButtonEdit>(edit), &ButtonEdit::buttonClicked, this,
+                [this, handler] { Run([this, handler] { (this->*handler)(); }); });
+    };
+    periodButton("e200ReportPeriod", &TfMain::e200ReportPeriodButtonClick);
+    periodButton("eMMReportPeriod", &TfMain::eMMReportPeriodButtonClick);
+    RTCBegin_ = Control<ListBox>("RTCBegin");
+    RTCEnd_ = Control<ListBox>("RTCEnd");
+    connect(RTCBegin_, &ListBox::closeUp, this, [this] { Run([this] { RTCBeginCloseUp(); }); });
+    connect(RTCEnd_, &ListBox::closeUp, this, [this] { Run([this] { RTCEndCloseUp(); }); });
     btne200Line14_->setText("Calculate");
     bMMLine3_->setText("Calculate");
 
@@ -872,11 +903,177 @@ void TfMain::FilePrint1Execute() {
     // complete prints nothing.
     if (!FileSave1Execute())
         return;
+    bool written = false;
     {
         BusyCursor busy;
-        doc_->PrintAll();
+        written = doc_->PrintAll();
     }
-    prompts_.OpenUrl(PdfPathOf(doc_->ReturnFileName));
+    // A PDF that could not be written has been reported; the earlier file of that name is not the
+    // new one and is not opened as if it were.
+    if (written)
+        prompts_.OpenUrl(PdfPathOf(doc_->ReturnFileName));
+}
+
+void TfMain::FilePrintSelectedExecute() {
+    // As Print: the values reach the record and the file first, and a save that does not complete
+    // prints nothing.
+    if (!FileSave1Execute())
+        return;
+    RunPrintSelection(
+        services_.settings, prompts_,
+        [this](const FormSelection& forms) -> std::optional<std::string> {
+            BusyCursor busy;
+            if (!doc_->PrintSelected(forms.BalanceSheet, forms.SchedBCD, forms.Form200F, forms.MinMax,
+                                     forms.SchedA, forms.Form200))
+                return std::nullopt;
+            return PdfPathOf(doc_->ReturnFileName);
+        },
+        this);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help.
+
+void TfMain::HelpAbout1Execute() {
+    app::ShowAbout(prompts_, this);
+}
+
+void TfMain::actSupportExecute() {
+    app::OpenSupportPage(prompts_);
+}
+
+void TfMain::actCheckForUpdatesExecute() {
+    app::CheckForUpdates(prompts_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The schedule links.
+
+void TfMain::OpenAddMoreList(ScheduleList list, LinkButton* link) {
+    link->setVisited();
+    ShowScheduleList(list, services_.dm, prompts_, services_.regional, this);
+    eBsEINEnter();
+}
+
+void TfMain::urlSubsidiariesClick() {
+    OpenAddMoreList(ScheduleList::Subsidiaries, Control<LinkButton>("urlSubsidiaries"));
+}
+
+void TfMain::urlAffiliatesClick() {
+    OpenAddMoreList(ScheduleList::Affiliates, Control<LinkButton>("urlAffiliates"));
+}
+
+void TfMain::urlCurrDebtClick() {
+    OpenAddMoreList(ScheduleList::CurrDebt, Control<LinkButton>("urlCurrDebt"));
+}
+
+void TfMain::AttachSchedule(ScheduleList list, ScheduleTable& table, NumericEdit* everywhere,
+                            NumericEdit* oklahoma) {
+    // Whatever the user did in the list, and also when it could not be shown (a table whose columns
+    // are not ours), the line is the total of the table's rows, summed exactly. A scan that fails
+    // leaves the totals it reached, and is reported after the cycle.
+    std::exception_ptr listError;
+    try {
+        ShowScheduleList(list, services_.dm, prompts_, services_.regional, this);
+    } catch (...) {
+        listError = std::current_exception();
+    }
+    Money totalEverywhere, totalOklahoma;
+    std::exception_ptr scanError;
+    table.DisableControls();
+    try {
+        table.First();
+        while (!table.Eof()) {
+            totalEverywhere += table.AsMoney("TotalEverywhere");
+            totalOklahoma += table.AsMoney("TotalOklahoma");
+            table.Next();
+        }
+    } catch (...) {
+        scanError = std::current_exception();
+    }
+    everywhere->setMoney(totalEverywhere);
+    oklahoma->setMoney(totalOklahoma);
+    table.EnableControls();
+    if (!scanError && !listError) {
+        eBsEINEnter();
+        return;
+    }
+    Run([this] { eBsEINEnter(); });
+    // The scan usually stops on the column that kept the list from showing: one message for both.
+    if (listError && !(scanError && MessageOf(scanError) == MessageOf(listError)))
+        Run([&] { std::rethrow_exception(listError); });
+    if (scanError)
+        std::rethrow_exception(scanError);
+}
+
+void TfMain::urlAttachOthCurrAssetsClick() {
+    AttachSchedule(ScheduleList::OthCurrAssets, services_.dm.tblOthCurrAssets, Control<NumericEdit>("eBs5a"),
+                   Control<NumericEdit>("eBs5b"));
+}
+
+void TfMain::urlAttachOthCurrInvestClick() {
+    AttachSchedule(ScheduleList::OthCurrInvest, services_.dm.tblOthInvest, Control<NumericEdit>("eBs8a"),
+                   Control<NumericEdit>("eBs8b"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reporting period, interest and the Form 200-F months.
+
+void TfMain::EditReportPeriodOf(QLineEdit* edit) {
+    QString text = edit->text();
+    if (!EditReportingPeriod(text, prompts_, this))
+        return;
+    edit->setText(text);
+    eBsEINEnter();
+}
+
+void TfMain::e200ReportPeriodButtonClick() {
+    EditReportPeriodOf(Control<QLineEdit>("e200ReportPeriod"));
+}
+
+void TfMain::eMMReportPeriodButtonClick() {
+    EditReportPeriodOf(Control<QLineEdit>("eMMReportPeriod"));
+}
+
+void TfMain::EditInterestFrom(DateEdit* dueDate) {
+    auto* postmark = Control<DateEdit>("e200PostMark");
+    InterestDates dates{dueDate->date(), postmark->date(), doc_->Record.Get(fld::InterestMonths)};
+    // Cancel keeps the due date, the postmark and the months as they were.
+    if (!EditInterest(dates, services_.regional, this))
+        return;
+    {
+        const QSignalBlocker blockDue(dueDate), blockPostmark(postmark);
+        dueDate->setDate(dates.DueDate);
+        postmark->setDate(dates.Postmark);
+    }
+    // The record takes them too, so the dates are the return's whichever tab the cycle reads.
+    ReturnRecord& r = doc_->Record;
+    r.Set(fld::DueDate, dates.DueDate);
+    r.Set(fld::PostmarkDate, dates.Postmark);
+    r.Set(fld::InterestMonths, dates.Months);
+    // The first cycle works the interest into the tax; the second lets a penalty that follows line 12
+    // see the new tax.
+    eBsEINEnter();
+    eBsEINEnter();
+}
+
+void TfMain::btne200Line14Click() {
+    EditInterestFrom(Control<DateEdit>("e200DueDate"));
+}
+
+void TfMain::bMMLine3Click() {
+    EditInterestFrom(Control<DateEdit>("eMMDueDate"));
+}
+
+void TfMain::RTCBeginCloseUp() {
+    if (const std::optional<std::string_view> end = F200FEndMonthFor(RTCBegin_->currentText().toStdString()))
+        RTCEnd_->selectText(Q(*end));
+}
+
+void TfMain::RTCEndCloseUp() {
+    if (const std::optional<std::string_view> begin =
+            F200FBeginMonthFor(RTCEnd_->currentText().toStdString()))
+        RTCBegin_->selectText(Q(*begin));
 }
 
 void TfMain::EditOptionsExecute() {

@@ -19,13 +19,17 @@ class QToolButton;
 
 namespace qv {
 class Franchise;
-}
+class ScheduleTable;
+} // namespace qv
 
 namespace qv::ui {
 
+class DateEdit;
 class FormPageScroll;
+class LinkButton;
 class ListBox;
 class NumericEdit;
+enum class ScheduleList;
 
 // The tabs of pcTax, in their order.
 enum class PageTab : uint8_t { BalSheet, SchedBCD, F200, SchedA, MinMax, F200F, Count };
@@ -68,7 +72,29 @@ public:
     void FileImport1Execute();
     void FileExit1Execute();
     void FilePrint1Execute();
+    void FilePrintSelectedExecute();
     void EditOptionsExecute();
+
+    // Help commands.
+    void HelpAbout1Execute();
+    void actSupportExecute();
+    void actCheckForUpdatesExecute();
+
+    // The schedule links: the "Add More" lists of Schedules C and D, and the attach-schedule lists
+    // whose totals are balance-sheet lines 5 and 8.
+    void urlSubsidiariesClick();
+    void urlAffiliatesClick();
+    void urlCurrDebtClick();
+    void urlAttachOthCurrAssetsClick();
+    void urlAttachOthCurrInvestClick();
+
+    // The reporting period and interest dialogs, and the Form 200-F months that follow each other.
+    void e200ReportPeriodButtonClick();
+    void eMMReportPeriodButtonClick();
+    void btne200Line14Click();
+    void bMMLine3Click();
+    void RTCBeginCloseUp();
+    void RTCEndCloseUp();
 
     // The binding and the recalculation cycle.
     void FormToRecord();
@@ -133,6 +159,12 @@ private:
     void UpdateEditActions();
     void RefreshPenalties();
     void ToggleFee(NumericEdit* line, int64_t feeDollars);
+    void OpenAddMoreList(ScheduleList list, LinkButton* link);
+    // Shows the list and totals the table's two amount columns into the balance-sheet line.
+    void AttachSchedule(ScheduleList list, ScheduleTable& table, NumericEdit* everywhere,
+                        NumericEdit* oklahoma);
+    void EditReportPeriodOf(QLineEdit* edit);
+    void EditInterestFrom(DateEdit* dueDate);
     // Moves the focus to the next (or previous) control of the page that can take it, wrapping.
     bool MoveFocus(QWidget* from, bool next);
     QWidget* Control(const char* name) const;
@@ -160,6 +192,7 @@ private:
     QAbstractButton *btne200Line13_ = nullptr, *btne200Line14_ = nullptr, *btne200Line15_ = nullptr,
                     *btne200Line16_ = nullptr;
     QAbstractButton *bMMLine2_ = nullptr, *bMMLine3_ = nullptr, *bMMLine4_ = nullptr, *bMMLine5_ = nullptr;
+    ListBox *RTCBegin_ = nullptr, *RTCEnd_ = nullptr;
 
     QAction *FileNew1_ = nullptr, *FileOpen1_ = nullptr, *FileSave1_ = nullptr, *FileSaveAs1_ = nullptr,
             *FileImport1_ = nullptr, *FilePrint1_ = nullptr, *FilePrintSelected_ = nullptr,

@@ -55,6 +55,14 @@ protected:
         w->resize(1000, 800);
         w->show();
         w->activateWindow();
+        QApplication::setActiveWindow(w.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+
+    // The window made the active one again, as the desktop does when a dialog or pop-up of it closes.
+    void Reactivate() {
+        w->activateWindow();
+        QApplication::setActiveWindow(w.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     }
 

@@ -167,20 +167,31 @@ TEST_P(TabOrder, EnterMovesToTheNextControl) {
 
 const std::vector<std::string> kBalanceSheetOrder =
     Join({{"eBsEIN", "eBsYearEnd"},
-          {"eBs1a",   "eBs1b",   "eBs2a",   "eBs2b",   "eBs3a",   "eBs3b",   "eBs4a",   "eBs4b",
-           "eBs7a",   "eBs7b",   "eBs9aa",  "eBs9ab",  "eBs9ba",  "eBs9bb",  "eBs10aa", "eBs10ab",
-           "eBs10ba", "eBs10bb", "eBs11aa", "eBs11ab", "eBs11ba", "eBs11bb", "eBs12a",  "eBs12b",
-           "eBs13aa", "eBs13ab", "eBs13ba", "eBs13bb", "eBs14a",  "eBs14b",  "eBs16aA", "eBs16aB",
-           "eBs16ba", "eBs16bb", "eBs16ca", "eBs16cb", "eBs17a",  "eBs17b"},
+          {"eBs1a",   "eBs1b",   "eBs2a",
+           "eBs2b",   "eBs3a",   "eBs3b",
+           "eBs4a",   "eBs4b",   "urlAttachOthCurrAssets",
+           "eBs7a",   "eBs7b",   "urlAttachOthCurrInvest",
+           "eBs9aa",  "eBs9ab",  "eBs9ba",
+           "eBs9bb",  "eBs10aa", "eBs10ab",
+           "eBs10ba", "eBs10bb", "eBs11aa",
+           "eBs11ab", "eBs11ba", "eBs11bb",
+           "eBs12a",  "eBs12b",  "eBs13aa",
+           "eBs13ab", "eBs13ba", "eBs13bb",
+           "eBs14a",  "eBs14b",  "eBs16aA",
+           "eBs16aB", "eBs16ba", "eBs16bb",
+           "eBs16ca", "eBs16cb", "eBs17a",
+           "eBs17b"},
           {"eBs19", "eBs20", "eBs22", "eBs24a", "eBs24b", "eBs24c", "eBs25", "eBs26", "eBs27", "eBs29",
            "eBs30", "eBs31", "eBs33", "eBs34"}});
-const std::vector<std::string> kScheduleBcdOrder =
-    Join({{"eBCD_EIN", "eBBizStructure", "eBOKRegisteredAgent", "eBParentCoName", "eBParentCoFEI",
-           "eBPctParentOwned", "eBBizNature", "eBACSaShares", "eBACSaParValue", "eBACSbShares",
-           "eBACSbParValue", "ebFY", "eBTCSaShares", "eBTCSaParValue", "eBTCSbShares", "eBTCSbParValue"},
-          Rows({"eCSubName", "eCSubFEIN", "eCSubPctOwn", "eCSubFinInvest"}, 5),
-          Rows({"ecAffName", "ecAffFEIN", "eDAffHow"}, 4),
-          Rows({"eDName", "eDOrigIssDate", "eDMatDate", "eDOrigAmt", "eDAmtPay3Yr"}, 9)});
+const std::vector<std::string> kScheduleBcdOrder = Join(
+    {{"eBCD_EIN", "eBBizStructure", "eBOKRegisteredAgent", "eBParentCoName", "eBParentCoFEI",
+      "eBPctParentOwned", "eBBizNature", "eBACSaShares", "eBACSaParValue", "eBACSbShares", "eBACSbParValue",
+      "ebFY", "eBTCSaShares", "eBTCSaParValue", "eBTCSbShares", "eBTCSbParValue", "urlSubsidiaries"},
+     Rows({"eCSubName", "eCSubFEIN", "eCSubPctOwn", "eCSubFinInvest"}, 5),
+     {"urlAffiliates"},
+     Rows({"ecAffName", "ecAffFEIN", "eDAffHow"}, 4),
+     {"urlCurrDebt"},
+     Rows({"eDName", "eDOrigIssDate", "eDMatDate", "eDOrigAmt", "eDAmtPay3Yr"}, 9)});
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, TabOrder,
