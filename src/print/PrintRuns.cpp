@@ -64,7 +64,7 @@ void CheckPdfPath(const std::string& returnFile, const std::string& pdfPath) {
         throw Error(msg::PdfOverReturnFile(returnFile));
 }
 
-void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
+bool PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
                  const std::string& pdfPath) {
     // A return file that itself ends in ".pdf" would be replaced by its own print.
     CheckPdfPath(doc.ReturnFileName, pdfPath);
@@ -75,7 +75,7 @@ void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, co
     PrintRun run(doc, pdf);
     run.SetUp(templatePath);
     run.PrintPages(forms, order);
-    run.Finish(pdfPath);
+    return run.Finish(pdfPath);
 }
 
 namespace {
@@ -90,13 +90,13 @@ std::string PdfPathOrRefuse(const Franchise& doc) {
 
 } // namespace
 
-void PrintAll(Franchise& doc) {
+bool PrintAll(Franchise& doc) {
     const std::string pdfPath = PdfPathOrRefuse(doc);
-    PrintReturn(doc, FormSelection{}, PageOrder::PrintAll, doc.ProgramFolder + std::string(kTemplateFileName),
-                pdfPath);
+    return PrintReturn(doc, FormSelection{}, PageOrder::PrintAll, doc.ProgramFolder + std::string(kTemplateFileName),
+                       pdfPath);
 }
 
-void PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
+bool PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
                    bool form200) {
     const std::string pdfPath = PdfPathOrRefuse(doc);
     FormSelection forms;
@@ -106,8 +106,8 @@ void PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form20
     forms.MinMax = minMax;
     forms.SchedA = schedA;
     forms.Form200 = form200;
-    PrintReturn(doc, forms, PageOrder::PrintSelected, doc.ProgramFolder + std::string(kTemplateFileName),
-                pdfPath);
+    return PrintReturn(doc, forms, PageOrder::PrintSelected, doc.ProgramFolder + std::string(kTemplateFileName),
+                       pdfPath);
 }
 
 } // namespace qv

@@ -51,16 +51,18 @@ void CheckPdfPath(const std::string& returnFile, const std::string& pdfPath);
 // A whole print run on a return: recomputes it, reads the print settings, and writes the chosen
 // forms in the given order to pdfPath from the template at templatePath. Failures to copy a page or
 // to write the file are reported through the return's notices. A pdfPath that names the return file
-// itself is refused (CheckPdfPath).
-void PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
+// itself is refused (CheckPdfPath). True when the PDF was written; one that could not be written has
+// been reported to the user, and whatever file of that name was there before is not the new one.
+bool PrintReturn(Franchise& doc, const FormSelection& forms, PageOrder order, const std::string& templatePath,
                  const std::string& pdfPath);
 
 // Print: recomputes the return and writes the PDF of every form, in Print's order, next to the
 // return file under its name with the extension ".pdf", on the template in the program folder.
-// A return never saved has no place for its PDF and is refused with an error.
-void PrintAll(Franchise& doc);
+// A return never saved has no place for its PDF and is refused with an error. True when the PDF
+// was written.
+bool PrintAll(Franchise& doc);
 // Print Selected: as PrintAll, for the forms chosen in its dialog and in its order.
-void PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
+bool PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
                    bool form200);
 
 // The whole-dollar flag of the return from the setting "WholeDollars" (absent: no).

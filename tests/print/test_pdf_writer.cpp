@@ -1,12 +1,11 @@
+#include "FileSizeLimit.h"
 #include "FontMetrics.h"
 #include "PdfReadBack.h"
 #include "PdfWriter.h"
 #include "PrintFixture.h"
 
-#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace qv;
 using namespace qv::test;
@@ -17,29 +16,6 @@ std::string FileBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
-
-// Lowers the limit on the size of files this process writes, for one scope. Writes beyond it fail
-// (the signal that would end the process is ignored meanwhile).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lower = saved_;
-        lower.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 // Files in a folder other than the ones named.
 int StrayFiles(const std::filesystem::path& folder, std::initializer_list<std::string> known) {

@@ -38,6 +38,19 @@ inline void OnNextModal(std::function<void(QWidget*)> action) {
     });
 }
 
+// Notes, and closes, any modal dialog that an action opens although it should not.
+struct NoModalExpected {
+    bool Opened = false;
+    NoModalExpected() {
+        QTimer::singleShot(0, qApp, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                Opened = true;
+                w->close();
+            }
+        });
+    }
+};
+
 // The name of a parametrized case: its name member.
 template <typename Case>
 std::string ParamName(const ::testing::TestParamInfo<Case>& info) {

@@ -72,19 +72,6 @@ void Click(QWidget* dialog, const char* button) {
     QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
-// Notes, and closes, any modal dialog that an action opened although it should not have.
-struct NoModalExpected {
-    bool Opened = false;
-    NoModalExpected() {
-        QTimer::singleShot(0, qApp, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                Opened = true;
-                w->close();
-            }
-        });
-    }
-};
-
 // ---- Captions, sizes, columns and fields ----
 
 struct ShapeCase {
