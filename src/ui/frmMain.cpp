@@ -1,5 +1,8 @@
 #include "frmMain.h"
 
+#include "ComputeReturn.h"
+#include "PrintRuns.h"
+
 #include "ButtonEdit.h"
 #include "Codepage1252.h"
 #include "ControlPlacement.h"
@@ -880,7 +883,7 @@ void TfMain::WriteReturn() {
     {
         BusyCursor busy;
         try {
-            doc_->ComputeReturn();
+            ComputeReturn(*doc_);
         } catch (...) {
             // A computation that stops does not keep the figures from being saved; its message
             // follows the save.
@@ -906,7 +909,7 @@ void TfMain::FilePrint1Execute() {
     bool written = false;
     {
         BusyCursor busy;
-        written = doc_->PrintAll();
+        written = PrintAll(*doc_);
     }
     // A PDF that could not be written has been reported; the earlier file of that name is not the
     // new one and is not opened as if it were.
@@ -923,7 +926,7 @@ void TfMain::FilePrintSelectedExecute() {
         services_.settings, prompts_,
         [this](const FormSelection& forms) -> std::optional<std::string> {
             BusyCursor busy;
-            if (!doc_->PrintSelected(forms.BalanceSheet, forms.SchedBCD, forms.Form200F, forms.MinMax,
+            if (!PrintSelected(*doc_, forms.BalanceSheet, forms.SchedBCD, forms.Form200F, forms.MinMax,
                                      forms.SchedA, forms.Form200))
                 return std::nullopt;
             return PdfPathOf(doc_->ReturnFileName);
@@ -1275,7 +1278,7 @@ void TfMain::RecordToForm() {
 void TfMain::ComputeAndShow() {
     std::exception_ptr error;
     try {
-        doc_->ComputeReturn();
+        ComputeReturn(*doc_);
     } catch (...) {
         error = std::current_exception();
     }

@@ -141,14 +141,14 @@ TEST_F(PrintRuns, TheWrittenFileReplacesAnEarlierOne) {
 
 // The window opens the PDF only when the run says it was written.
 TEST_F(PrintRuns, TheRunsSayWhetherThePdfWasWritten) {
-    EXPECT_TRUE(Doc->PrintAll());
-    EXPECT_TRUE(Doc->PrintSelected(false, false, false, false, false, true));
+    EXPECT_TRUE(PrintAll(*Doc));
+    EXPECT_TRUE(PrintSelected(*Doc, false, false, false, false, false, true));
     EXPECT_TRUE(Notes.Errors.empty());
     // A folder where the PDF would go: nothing can be written there.
     std::filesystem::remove(Folder / "acme.pdf");
     std::filesystem::create_directory(Folder / "acme.pdf");
-    EXPECT_FALSE(Doc->PrintAll());
-    EXPECT_FALSE(Doc->PrintSelected(true, true, true, true, true, true));
+    EXPECT_FALSE(PrintAll(*Doc));
+    EXPECT_FALSE(PrintSelected(*Doc, true, true, true, true, true, true));
     EXPECT_EQ(Notes.Errors, std::vector<std::string>(2, std::string(msg::CouldNotCreatePdf)));
 }
 

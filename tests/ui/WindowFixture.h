@@ -7,7 +7,7 @@
 #include "FormPageScroll.h"
 #include "ImportReturn.h"
 #include "ScriptedPrompts.h"
-#include "TestServices.h"
+#include "FieldText.h"
 #include "TestSupport.h"
 #include "frmMain.h"
 #include "uFranchise.h"
@@ -41,7 +41,7 @@ protected:
     ScriptedPrompts prompts;
     MemorySettings settings;
     Services services{dm, prompts, settings, RegionalSettings::UnitedStates()};
-    TempDir dir;
+    TempFolder dir;
     // Where fixture files are made and saved files are read back, apart from the window's tables.
     TestEnv files;
     std::unique_ptr<ui::TfMain> w;

@@ -2,6 +2,7 @@
 // every message and file dialog answered by the scripted prompts.
 
 #include "WindowFixture.h"
+#include "ComputeReturn.h"
 #include "fOptions.h"
 
 #include <QCheckBox>
@@ -748,7 +749,7 @@ TEST_F(WindowTest, OpenLoadsACurrentFileUnderItsName) {
     EXPECT_EQ(w->LastDir, std::string(QV_EXAMPLES_DIR) + "/");
     EXPECT_FALSE(w->Modified);
     auto expected = Load(ExamplePath("acme.fti"));
-    expected->ComputeReturn();
+    qv::ComputeReturn(*expected);
     EXPECT_EQ(Rec(), expected->Record);
     EXPECT_EQ(Text("e200Name"), FromCp(expected->Record.Get(fld::CorpName)));
     // The next Open shows the dialog again.
