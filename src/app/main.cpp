@@ -26,6 +26,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -42,6 +43,11 @@ long PeakMemoryKb() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window system is touched, so it works without a display too.
+    if (argc > 1 && std::string_view(argv[1]) == "--version") {
+        std::printf("quorvex %s\n", QV_FILE_VERSION);
+        return 0;
+    }
 #ifdef SIGXFSZ
     // A file-size limit makes a write fail with "File too large", which the save reports and cleans
     // up after, instead of killing the program and the unsaved return with it.

@@ -169,7 +169,7 @@ int CmdPrint(Context& ctx, const std::vector<std::string>& args) {
     doc.ProgramFolder = PathToUtf8(ExecutableFolder() / "");
     LoadReturn(ctx, doc, file);
     if (templatePath.empty())
-        templatePath = doc.ProgramFolder + std::string(kTemplateFileName);
+        templatePath = TemplatePathIn(doc.ProgramFolder);
     // Next to the file named, also for a converted return, which has no file name of its own.
     if (out.empty())
         out = PdfPathOf(file);

@@ -26,6 +26,9 @@ constexpr const char* kUsage =
     "                                    put figures into a return, recompute and save it\n"
     "  fti check FILE [--json]           list what may be wrong with the return; exit 1 on an error\n";
 
+// The program's file version, the same for fti and the window (set by the build).
+constexpr const char* kVersion = QV_FILE_VERSION;
+
 struct Command {
     const char* name;
     int (*run)(Context&, const std::vector<std::string>&);
@@ -129,6 +132,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     try {
         if (args.empty())
             throw UsageError("no command given");
+        if (args[0] == "--help" || args[0] == "-h") {
+            out << "fti: Oklahoma franchise tax returns on the command line (Quorvex " << kVersion << ")\n"
+                << kUsage;
+            return 0;
+        }
+        if (args[0] == "--version") {
+            out << "fti " << kVersion << '\n';
+            return 0;
+        }
         for (const Command& c : kCommands) {
             if (args[0] == c.name)
                 return c.run(ctx, std::vector<std::string>(args.begin() + 1, args.end()));

@@ -90,10 +90,21 @@ std::string PdfPathOrRefuse(const Franchise& doc) {
 
 } // namespace
 
+std::string TemplatePathIn(const std::string& programFolder) {
+    const std::string beside = programFolder + std::string(kTemplateFileName);
+    std::error_code ec;
+    if (std::filesystem::exists(PathFromUtf8(beside), ec))
+        return beside;
+    const std::filesystem::path installed =
+        PathFromUtf8(programFolder) / ".." / "share" / "quorvex" / PathFromUtf8(std::string(kTemplateFileName));
+    if (std::filesystem::exists(installed, ec))
+        return PathToUtf8(installed.lexically_normal());
+    return beside;
+}
+
 bool PrintAll(Franchise& doc) {
     const std::string pdfPath = PdfPathOrRefuse(doc);
-    return PrintReturn(doc, FormSelection{}, PageOrder::PrintAll, doc.ProgramFolder + std::string(kTemplateFileName),
-                       pdfPath);
+    return PrintReturn(doc, FormSelection{}, PageOrder::PrintAll, TemplatePathIn(doc.ProgramFolder), pdfPath);
 }
 
 bool PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form200F, bool minMax, bool schedA,
@@ -106,8 +117,7 @@ bool PrintSelected(Franchise& doc, bool balanceSheet, bool schedBCD, bool form20
     forms.MinMax = minMax;
     forms.SchedA = schedA;
     forms.Form200 = form200;
-    return PrintReturn(doc, forms, PageOrder::PrintSelected, doc.ProgramFolder + std::string(kTemplateFileName),
-                       pdfPath);
+    return PrintReturn(doc, forms, PageOrder::PrintSelected, TemplatePathIn(doc.ProgramFolder), pdfPath);
 }
 
 } // namespace qv

@@ -41,6 +41,11 @@ inline std::string PdfOverReturnFile(std::string_view returnFile) {
 
 // The file name of the form template, looked for in the program folder.
 inline constexpr std::string_view kTemplateFileName = "base.ftb";
+// Where the print runs take the template from: the program folder, as in the build tree and a
+// Windows installation, or else the program's data folder of an installation under a prefix
+// (bin/../share/quorvex/). When neither holds it, the program folder's path, whose loading fails
+// with the print run's own message.
+std::string TemplatePathIn(const std::string& programFolder);
 // The PDF beside a return file: its path with the extension replaced by ".pdf" (a name without
 // extension gets ".pdf" appended). UTF-8 paths.
 std::string PdfPathOf(const std::string& returnFileName);
