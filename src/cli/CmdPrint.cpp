@@ -25,7 +25,11 @@ class OverriddenSettings : public Settings {
 public:
     explicit OverriddenSettings(Settings& store) : store_(store) {}
 
-    void Override(std::string_view name, bool value) { overrides_[std::string(name)] = value ? "1" : "0"; }
+    void Override(std::string_view name, bool value) {
+        // Assigned as a string: GCC 12 misreads the assignment of a literal here as an overlapping
+        // copy (its -Wrestrict false positive) once the function is inlined.
+        overrides_.insert_or_assign(std::string(name), std::string(value ? "1" : "0"));
+    }
 
     std::optional<std::string> ReadString(std::string_view name) const override {
         auto it = overrides_.find(std::string(name));
