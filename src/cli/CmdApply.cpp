@@ -44,11 +44,11 @@ bool ParseChangeOption(const std::vector<std::string>& args, size_t& i, ChangeFi
     if (a == "--table") {
         if (i + 1 >= args.size())
             throw UsageError("--table takes NAME=FILE.csv");
-        const std::string& spec = args[++i];
-        const size_t eq = spec.find('=');
-        if (eq == std::string::npos || eq == 0 || eq + 1 == spec.size())
+        const std::string& tableFile = args[++i];
+        const size_t eq = tableFile.find('=');
+        if (eq == std::string::npos || eq == 0 || eq + 1 == tableFile.size())
             throw UsageError("--table takes NAME=FILE.csv");
-        files.Csv.emplace_back(spec.substr(0, eq), spec.substr(eq + 1));
+        files.Csv.emplace_back(tableFile.substr(0, eq), tableFile.substr(eq + 1));
         return true;
     }
     return false;
