@@ -1,14 +1,9 @@
 #include "frmMain.h"
-
-#include "ComputeReturn.h"
-#include "PrintRuns.h"
+#include "MainWindowParts.h"
 
 #include "ButtonEdit.h"
-#include "Codepage1252.h"
 #include "ControlPlacement.h"
 #include "DateEdit.h"
-#include "ExactMoney.h"
-#include "F200FMonths.h"
 #include "FormGeometry.h"
 #include "FormPageScroll.h"
 #include "FormPageView.h"
@@ -18,16 +13,8 @@
 #include "ListBox.h"
 #include "MaskEdit.h"
 #include "NumericEdit.h"
-#include "PrintRun.h"
-#include "ScheduleDialogs.h"
-#include "ScheduleTable.h"
 #include "ToggleButton.h"
-#include "fOptions.h"
-#include "fPostmark.h"
-#include "fPrintSelection.h"
-#include "fRptPeriod.h"
 #include "frmAbout.h"
-#include "uDataMod.h"
 #include "uFranchise.h"
 
 #include <QApplication>
@@ -36,7 +23,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,73 +34,15 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <array>
-#include <exception>
-#include <filesystem>
 #include <stdexcept>
 
 namespace qv::ui {
 
+using namespace window;
+
 namespace {
 
-constexpr std::string_view kSaveQuestion = "Do you want to save your data? ";
-constexpr std::string_view kOverwrite = "OK to overwrite %s";
-constexpr std::string_view kFileFilter = "Franchise Files (*.fti)|*.fti|All Files (*.*)|*.*";
-constexpr std::string_view kFileSuffix = "fti";
 constexpr int kEditionYear = 2010;
-
-// ---------------------------------------------------------------------------------------------
-// The binding table.
-
-enum class Conv : uint8_t {
-    Text,
-    Masked,
-    Amount,
-    Number,
-    Whole,
-    Date,
-    DateText,
-    Item,
-    ItemAmount,
-    Toggle,
-    Opposite,
-    Shown,
-    ShownIfChanged
-};
-
-// Tabs that own a header field, one bit per tab of pcTax.
-constexpr unsigned Bs = 1u << 0, Bcd = 1u << 1, F200 = 1u << 2, SchedA = 1u << 3, MinMax = 1u << 4,
-                   F200F = 1u << 5, Any = 0x3f;
-// What runs the cycle.
-constexpr unsigned None = 0, Enter = 1, Click = 2, CloseUp = 4, Leave = 8;
-
-struct Binding {
-    FieldId Field;
-    const char* Control;
-    Conv Conversion;
-    unsigned Tabs;
-    unsigned Triggers;
-};
-
-constexpr Binding kBindings[] = {
-#define QV_BIND(field, control, conv, tabs, triggers) {FieldId::field, #control, Conv::conv, tabs, triggers},
-#define QV_TRIGGER(control, triggers)
-#include "FieldControls.def"
-#undef QV_TRIGGER
-#undef QV_BIND
-};
-
-struct TriggerOnly {
-    const char* Control;
-    unsigned Triggers;
-};
-
-constexpr TriggerOnly kTriggerOnly[] = {
-#define QV_BIND(field, control, conv, tabs, triggers)
-#define QV_TRIGGER(control, triggers) {#control, triggers},
-#include "FieldControls.def"
-#undef QV_TRIGGER
-#undef QV_BIND
-};
 
 // ---------------------------------------------------------------------------------------------
 // The page table.
@@ -166,10 +94,6 @@ constexpr std::array<const char*, 6> kTabNames = {"tsBalSheet", "tsSchedBCD", "t
 constexpr std::array<const char*, 6> kTabCaptions = {"Bal Sheet",  "Schedule BCD", "200",
                                                      "Schedule A", "Min Max",      "200F"};
 
-// Display formats of the page design.
-const char* const kCentsEntry = ",0.00;(,0.00)";
-const char* const kWholeEntry = ",0;(,0)";
-
 const char* DesignFormat(Widget kind) {
     switch (kind) {
     case Widget::Entry:
@@ -195,64 +119,6 @@ const char* const kMonths[] = {"January", "February", "March",     "April",   "M
                                "July",    "August",   "September", "October", "November", "December"};
 const char* const kMinMaxTaxItems[] = {"0.00", "10.00", "20000.00"};
 
-QString Q(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-// Record texts are Windows-1252; widgets hold Unicode.
-QString FromRecord(const std::string& text) {
-    return Q(Cp1252ToUtf8(text));
-}
-std::string ToRecord(const QString& text) {
-    return Utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                             static_cast<size_t>(text.size())));
-}
-
-bool FlagSet(const ReturnRecord& r, const FieldDef& def) {
-    if (def.Kind == FieldKind::Boolean)
-        return r.Bytes[def.Offset] != 0;
-    return r.GetText(def) == "Y";
-}
-void SetFlag(ReturnRecord& r, const FieldDef& def, bool set) {
-    if (def.Kind == FieldKind::Boolean)
-        r.Bytes[def.Offset] = set ? 1 : 0;
-    else
-        r.SetText(def, set ? "Y" : "N");
-}
-
-// A tenth of an amount, to cents, halves away from zero: the penalty of a tax.
-Money Tenth(Money amount) {
-    return Money::FromUnits(static_cast<int64_t>(
-        exact::DivRoundHalfAway(amount.Units(), 10 * exact::kUnitsPerCent) * exact::kUnitsPerCent));
-}
-
-Money ItemAmount(const QComboBox* list) {
-    if (list->currentIndex() < 0)
-        return Money();
-    return Money::Parse(list->currentText().toStdString()).value_or(Money());
-}
-
-// The Min/Max tax item that shows an amount: 10.00 and 20,000.00 have their own, anything else is 0.00.
-int MinMaxTaxItem(Money amount) {
-    if (amount == Money::FromDollars(10))
-        return 1;
-    if (amount == Money::FromDollars(20000))
-        return 2;
-    return 0;
-}
-
-std::string FolderOf(const std::string& path) {
-    const QFileInfo info(QString::fromStdString(path));
-    QString folder = QDir::toNativeSeparators(info.absolutePath());
-    if (!folder.endsWith(QDir::separator()))
-        folder += QDir::separator();
-    return folder.toStdString();
-}
-
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::u8path(path), ec);
-}
-
 bool IsUserFocus(Qt::FocusReason reason) {
     // A dialog or another window closing, a pop-up closing, or the program moving the focus (a tab
     // switch) is not the user entering a field.
@@ -260,34 +126,7 @@ bool IsUserFocus(Qt::FocusReason reason) {
            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
 }
 
-// The text of a caught error.
-std::string MessageOf(const std::exception_ptr& error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return {};
-    }
-}
-
-// The busy cursor for as long as it lives.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 } // namespace
-
-struct TfMain::Bound {
-    const Binding* Bind;
-    const FieldDef* Def;
-    const FieldDef* PairDef; // the field of the row above, for Opposite
-    QWidget* Widget;
-};
 
 // ---------------------------------------------------------------------------------------------
 
@@ -310,21 +149,6 @@ std::string TfMain::ProgramFolder() const {
     return QDir::toNativeSeparators(dir).toStdString();
 }
 
-std::unique_ptr<Franchise> TfMain::NewReturn() const {
-    auto doc = std::make_unique<Franchise>(kEditionYear, services_);
-    doc->ProgramFolder = ProgramFolder();
-    return doc;
-}
-
-template <class F>
-void TfMain::Run(F&& command) {
-    try {
-        command();
-    } catch (const std::exception& e) {
-        prompts_.Error(e.what());
-    }
-}
-
 QWidget* TfMain::Control(const char* name) const {
     QWidget* w = findChild<QWidget*>(QString::fromLatin1(name));
     if (w == nullptr)
@@ -332,12 +156,10 @@ QWidget* TfMain::Control(const char* name) const {
     return w;
 }
 
-template <class T>
-T* TfMain::Control(const char* name) const {
-    T* w = qobject_cast<T*>(Control(name));
-    if (w == nullptr)
-        throw std::logic_error(std::string("the control ") + name + " is of another kind");
-    return w;
+std::unique_ptr<Franchise> TfMain::NewReturn() const {
+    auto doc = std::make_unique<Franchise>(kEditionYear, services_);
+    doc->ProgramFolder = ProgramFolder();
+    return doc;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -759,182 +581,6 @@ void TfMain::closeEvent(QCloseEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// File commands.
-
-bool TfMain::ConfirmDiscard() {
-    if (!Modified)
-        return true;
-    switch (prompts_.Warning(kSaveQuestion, Notices::Buttons::YesNoCancel)) {
-    case Notices::Answer::Yes:
-        return FileSave1Execute();
-    case Notices::Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TfMain::FileNew1Execute() {
-    if (!ConfirmDiscard())
-        return;
-    CurrentFileName = std::string(kUntitled);
-    services_.dm.EmptyAll();
-    doc_ = NewReturn();
-    Modified = false;
-    RecordToForm();
-}
-
-void TfMain::FileOpen1Execute() {
-    FileImport1Execute();
-}
-
-void TfMain::FileImport1Execute() {
-    if (!ConfirmDiscard())
-        return;
-    std::string path;
-    if (!PendingFileName.empty()) {
-        path = PendingFileName;
-        PendingFileName.clear();
-    } else {
-        std::optional<std::string> chosen = prompts_.OpenFileName(
-            {LastDir, std::string(), std::string(kFileFilter), std::string(kFileSuffix)});
-        // A cancelled dialog changes nothing: the open return stays as it was.
-        if (!chosen)
-            return;
-        path = *chosen;
-    }
-
-    // The file is read into a return of its own; the open return and its schedule tables are given
-    // up only once the file has been read, so a file that cannot be read loses nothing.
-    std::array<ScheduleTable*, 5> tables = services_.dm.FileTables();
-    std::vector<ScheduleTable> kept;
-    for (ScheduleTable* t : tables)
-        kept.push_back(*t);
-    auto restoreTables = [&] {
-        for (size_t i = 0; i < tables.size(); ++i)
-            *tables[i] = kept[i];
-    };
-    // The tables belong to the return being opened: a converted return or a new file starts with
-    // none of the rows of the return that was open.
-    services_.dm.EmptyAll();
-
-    std::unique_ptr<Franchise> fresh = NewReturn();
-    const ReturnRecord blank = fresh->Record;
-    ImportResult result{ImportOutcome::Missing, 0};
-    try {
-        BusyCursor busy;
-        result = ImportReturn(*fresh, path);
-    } catch (...) {
-        if (fresh->Record == blank) {
-            // Nothing was read: the open return stays, with its name and its mark.
-            restoreTables();
-            throw;
-        }
-        // The file was read but its computation stopped: the return is the file's, as read, so the
-        // user sees the figures to mend.
-        CurrentFileName = fresh->ReturnFileName.empty() ? std::string(kUntitled) : path;
-        doc_ = std::move(fresh);
-        Modified = false;
-        LastDir = FolderOf(path);
-        RecordToForm();
-        throw;
-    }
-    doc_ = std::move(fresh);
-    Modified = false;
-    CurrentFileName = result.Outcome == ImportOutcome::Converted ? std::string(kUntitled) : path;
-    LastDir = FolderOf(path);
-    RecordToForm();
-    if (result.Outcome == ImportOutcome::Converted)
-        prompts_.Information(ConvertedMessage(result.EditionYear));
-}
-
-bool TfMain::FileSave1Execute() {
-    FormToRecord();
-    if (CurrentFileName.empty() || CurrentFileName == kUntitled)
-        return FileSaveAs1Execute();
-    WriteReturn();
-    return true;
-}
-
-bool TfMain::FileSaveAs1Execute() {
-    // What the focused field holds goes into the file too, as with Save: a value typed and saved
-    // under a new name is never left out while the return counts as saved.
-    FormToRecord();
-    std::optional<std::string> chosen =
-        prompts_.SaveFileName({LastDir, CurrentFileName, std::string(kFileFilter), std::string(kFileSuffix)});
-    if (!chosen)
-        return false;
-    if (FileExists(*chosen)) {
-        const std::string_view format = kOverwrite;
-        const size_t at = format.find("%s");
-        const std::string question =
-            std::string(format.substr(0, at)) + *chosen + std::string(format.substr(at + 2));
-        if (prompts_.Question(question, Notices::Buttons::YesNoCancel) != Notices::Answer::Yes)
-            return false;
-    }
-    CurrentFileName = *chosen;
-    LastDir = FolderOf(CurrentFileName);
-    WriteReturn();
-    return true;
-}
-
-void TfMain::WriteReturn() {
-    std::exception_ptr computeError;
-    {
-        BusyCursor busy;
-        try {
-            ComputeReturn(*doc_);
-        } catch (...) {
-            // A computation that stops does not keep the figures from being saved; its message
-            // follows the save.
-            computeError = std::current_exception();
-        }
-        doc_->SaveToFile(CurrentFileName);
-        RecordToForm();
-        Modified = false;
-    }
-    if (computeError)
-        std::rethrow_exception(computeError);
-}
-
-void TfMain::FileExit1Execute() {
-    close();
-}
-
-void TfMain::FilePrint1Execute() {
-    // The PDF goes next to the return file, so the return is saved first; a save that does not
-    // complete prints nothing.
-    if (!FileSave1Execute())
-        return;
-    bool written = false;
-    {
-        BusyCursor busy;
-        written = PrintAll(*doc_);
-    }
-    // A PDF that could not be written has been reported; the earlier file of that name is not the
-    // new one and is not opened as if it were.
-    if (written)
-        prompts_.OpenUrl(PdfPathOf(doc_->ReturnFileName));
-}
-
-void TfMain::FilePrintSelectedExecute() {
-    // As Print: the values reach the record and the file first, and a save that does not complete
-    // prints nothing.
-    if (!FileSave1Execute())
-        return;
-    RunPrintSelection(
-        services_.settings, prompts_,
-        [this](const FormSelection& forms) -> std::optional<std::string> {
-            BusyCursor busy;
-            if (!PrintSelected(*doc_, forms.BalanceSheet, forms.SchedBCD, forms.Form200F, forms.MinMax,
-                                     forms.SchedA, forms.Form200))
-                return std::nullopt;
-            return PdfPathOf(doc_->ReturnFileName);
-        },
-        this);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Help.
 
 void TfMain::HelpAbout1Execute() {
@@ -947,387 +593,6 @@ void TfMain::actSupportExecute() {
 
 void TfMain::actCheckForUpdatesExecute() {
     app::CheckForUpdates(prompts_);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The schedule links.
-
-void TfMain::OpenAddMoreList(ScheduleList list, LinkButton* link) {
-    link->setVisited();
-    ShowScheduleList(list, services_.dm, prompts_, services_.regional, this);
-    eBsEINEnter();
-}
-
-void TfMain::urlSubsidiariesClick() {
-    OpenAddMoreList(ScheduleList::Subsidiaries, Control<LinkButton>("urlSubsidiaries"));
-}
-
-void TfMain::urlAffiliatesClick() {
-    OpenAddMoreList(ScheduleList::Affiliates, Control<LinkButton>("urlAffiliates"));
-}
-
-void TfMain::urlCurrDebtClick() {
-    OpenAddMoreList(ScheduleList::CurrDebt, Control<LinkButton>("urlCurrDebt"));
-}
-
-void TfMain::AttachSchedule(ScheduleList list, ScheduleTable& table, NumericEdit* everywhere,
-                            NumericEdit* oklahoma) {
-    // Whatever the user did in the list, and also when it could not be shown (a table whose columns
-    // are not ours), the line is the total of the table's rows, summed exactly. A scan that fails
-    // leaves the totals it reached, and is reported after the cycle.
-    std::exception_ptr listError;
-    try {
-        ShowScheduleList(list, services_.dm, prompts_, services_.regional, this);
-    } catch (...) {
-        listError = std::current_exception();
-    }
-    Money totalEverywhere, totalOklahoma;
-    std::exception_ptr scanError;
-    table.DisableControls();
-    try {
-        table.First();
-        while (!table.Eof()) {
-            totalEverywhere += table.AsMoney("TotalEverywhere");
-            totalOklahoma += table.AsMoney("TotalOklahoma");
-            table.Next();
-        }
-    } catch (...) {
-        scanError = std::current_exception();
-    }
-    everywhere->setMoney(totalEverywhere);
-    oklahoma->setMoney(totalOklahoma);
-    table.EnableControls();
-    if (!scanError && !listError) {
-        eBsEINEnter();
-        return;
-    }
-    Run([this] { eBsEINEnter(); });
-    // The scan usually stops on the column that kept the list from showing: one message for both.
-    if (listError && !(scanError && MessageOf(scanError) == MessageOf(listError)))
-        Run([&] { std::rethrow_exception(listError); });
-    if (scanError)
-        std::rethrow_exception(scanError);
-}
-
-void TfMain::urlAttachOthCurrAssetsClick() {
-    AttachSchedule(ScheduleList::OthCurrAssets, services_.dm.tblOthCurrAssets, Control<NumericEdit>("eBs5a"),
-                   Control<NumericEdit>("eBs5b"));
-}
-
-void TfMain::urlAttachOthCurrInvestClick() {
-    AttachSchedule(ScheduleList::OthCurrInvest, services_.dm.tblOthInvest, Control<NumericEdit>("eBs8a"),
-                   Control<NumericEdit>("eBs8b"));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Reporting period, interest and the Form 200-F months.
-
-void TfMain::EditReportPeriodOf(QLineEdit* edit) {
-    QString text = edit->text();
-    if (!EditReportingPeriod(text, prompts_, this))
-        return;
-    edit->setText(text);
-    eBsEINEnter();
-}
-
-void TfMain::e200ReportPeriodButtonClick() {
-    EditReportPeriodOf(Control<QLineEdit>("e200ReportPeriod"));
-}
-
-void TfMain::eMMReportPeriodButtonClick() {
-    EditReportPeriodOf(Control<QLineEdit>("eMMReportPeriod"));
-}
-
-void TfMain::EditInterestFrom(DateEdit* dueDate) {
-    auto* postmark = Control<DateEdit>("e200PostMark");
-    InterestDates dates{dueDate->date(), postmark->date(), doc_->Record.Get(fld::InterestMonths)};
-    // Cancel keeps the due date, the postmark and the months as they were.
-    if (!EditInterest(dates, services_.regional, this))
-        return;
-    {
-        const QSignalBlocker blockDue(dueDate), blockPostmark(postmark);
-        dueDate->setDate(dates.DueDate);
-        postmark->setDate(dates.Postmark);
-    }
-    // The record takes them too, so the dates are the return's whichever tab the cycle reads.
-    ReturnRecord& r = doc_->Record;
-    r.Set(fld::DueDate, dates.DueDate);
-    r.Set(fld::PostmarkDate, dates.Postmark);
-    r.Set(fld::InterestMonths, dates.Months);
-    // The first cycle works the interest into the tax; the second lets a penalty that follows line 12
-    // see the new tax.
-    eBsEINEnter();
-    eBsEINEnter();
-}
-
-void TfMain::btne200Line14Click() {
-    EditInterestFrom(Control<DateEdit>("e200DueDate"));
-}
-
-void TfMain::bMMLine3Click() {
-    EditInterestFrom(Control<DateEdit>("eMMDueDate"));
-}
-
-void TfMain::RTCBeginCloseUp() {
-    if (const std::optional<std::string_view> end = F200FEndMonthFor(RTCBegin_->currentText().toStdString()))
-        RTCEnd_->selectText(Q(*end));
-}
-
-void TfMain::RTCEndCloseUp() {
-    if (const std::optional<std::string_view> begin =
-            F200FBeginMonthFor(RTCEnd_->currentText().toStdString()))
-        RTCBegin_->selectText(Q(*begin));
-}
-
-void TfMain::EditOptionsExecute() {
-    {
-        TfrmOptions options(services_.settings, this);
-        options.exec();
-    }
-    ReadWholeDollarEntry();
-    ApplyAmountFormats();
-}
-
-void TfMain::ReadWholeDollarEntry() {
-    WholeDollarEntry = services_.settings.ReadBool("WholeDollars", false);
-}
-
-void TfMain::ApplyAmountFormats() {
-    for (NumericEdit* e : entryAmounts_) {
-        if (!e->isEnabled())
-            continue;
-        const QSignalBlocker block(e);
-        e->setWholeNumbersOnly(WholeDollarEntry);
-        if (WholeDollarEntry)
-            e->setDisplayFormat(kWholeEntry, NumericEdit::FormatChange::RoundHalfEven);
-        else
-            e->setDisplayFormat(kCentsEntry, NumericEdit::FormatChange::Keep);
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// The binding and the cycle.
-
-PageTab TfMain::ActiveTab() const {
-    return static_cast<PageTab>(pcTax_->currentIndex());
-}
-
-void TfMain::RefreshPenalties() {
-    // A penalty that is on follows its tax: Min/Max line 4 the item chosen now, Form 200 line 15 the
-    // line 12 shown, which is that of the previous computation.
-    if (eMMLine4_->money() != Money()) {
-        const QSignalBlocker block(eMMLine4_);
-        eMMLine4_->setMoney(Tenth(ItemAmount(eMMLine1_)));
-    }
-    if (e200Line15_->money() != Money()) {
-        const QSignalBlocker block(e200Line15_);
-        e200Line15_->setMoney(Tenth(e200Line12_->money()));
-    }
-}
-
-void TfMain::FormToRecord() {
-    Modified = true;
-    RefreshPenalties();
-    ReturnRecord& r = doc_->Record;
-    const unsigned tab = 1u << pcTax_->currentIndex();
-    for (const Bound& b : bound_) {
-        if ((b.Bind->Tabs & tab) == 0)
-            continue;
-        const FieldDef& def = *b.Def;
-        switch (b.Bind->Conversion) {
-        case Conv::Text:
-            r.SetText(def, ToRecord(static_cast<QLineEdit*>(b.Widget)->text()));
-            break;
-        case Conv::Masked:
-            r.SetText(def, ToRecord(static_cast<MaskEdit*>(b.Widget)->storedText()));
-            break;
-        case Conv::Amount:
-            r.SetMoney(def, static_cast<NumericEdit*>(b.Widget)->money());
-            break;
-        case Conv::Number:
-            r.SetDouble(def, static_cast<NumericEdit*>(b.Widget)->value());
-            break;
-        case Conv::Whole:
-            r.SetInt32(def, static_cast<NumericEdit*>(b.Widget)->intValue());
-            break;
-        case Conv::Date:
-            r.SetDouble(def, static_cast<DateEdit*>(b.Widget)->date());
-            break;
-        case Conv::DateText:
-            r.SetText(def, ToRecord(static_cast<DateEdit*>(b.Widget)->text()));
-            break;
-        case Conv::Item: {
-            auto* list = static_cast<ListBox*>(b.Widget);
-            r.SetText(def, list->currentIndex() < 0 ? std::string() : ToRecord(list->currentText()));
-            break;
-        }
-        case Conv::ItemAmount:
-            r.SetMoney(def, ItemAmount(static_cast<ListBox*>(b.Widget)));
-            break;
-        case Conv::Toggle:
-            SetFlag(r, def, static_cast<QAbstractButton*>(b.Widget)->isChecked());
-            break;
-        case Conv::Opposite:
-            SetFlag(r, def, !FlagSet(r, *b.PairDef));
-            break;
-        case Conv::Shown:
-        case Conv::ShownIfChanged:
-            break;
-        }
-    }
-}
-
-void TfMain::RecordToForm() {
-    const ReturnRecord& r = doc_->Record;
-    const bool changed = r.IsYes(fld::AddressChange);
-    auto setText = [](QLineEdit* e, const QString& text) {
-        if (e->text() != text)
-            e->setText(text);
-    };
-    for (const Bound& b : bound_) {
-        const FieldDef& def = *b.Def;
-        const QSignalBlocker block(b.Widget);
-        switch (b.Bind->Conversion) {
-        case Conv::Text:
-        case Conv::DateText:
-            setText(static_cast<QLineEdit*>(b.Widget), FromRecord(r.GetText(def)));
-            break;
-        case Conv::ShownIfChanged:
-            setText(static_cast<QLineEdit*>(b.Widget), changed ? FromRecord(r.GetText(def)) : QString());
-            break;
-        case Conv::Masked:
-        case Conv::Shown: {
-            auto* e = static_cast<MaskEdit*>(b.Widget);
-            const QString text = FromRecord(r.GetText(def));
-            if (e->storedText() != text)
-                e->setStoredText(text);
-            break;
-        }
-        case Conv::Amount: {
-            auto* e = static_cast<NumericEdit*>(b.Widget);
-            const Money m = r.GetMoney(def);
-            if (e->text().isEmpty() || e->money() != m)
-                e->setMoney(m);
-            break;
-        }
-        case Conv::Number: {
-            auto* e = static_cast<NumericEdit*>(b.Widget);
-            const double v = r.GetDouble(def);
-            if (e->text().isEmpty() || e->value() != v)
-                e->setValue(v);
-            break;
-        }
-        case Conv::Whole: {
-            auto* e = static_cast<NumericEdit*>(b.Widget);
-            const int v = r.GetInt32(def);
-            if (e->text().isEmpty() || e->intValue() != v)
-                e->setIntValue(v);
-            break;
-        }
-        case Conv::Date: {
-            auto* e = static_cast<DateEdit*>(b.Widget);
-            const DateValue v = r.GetDouble(def);
-            if (e->date() != v || (v == 0) != e->text().isEmpty())
-                e->setDate(v);
-            break;
-        }
-        case Conv::Item: {
-            auto* list = static_cast<ListBox*>(b.Widget);
-            const QString text = FromRecord(r.GetText(def));
-            if (list->currentIndex() < 0 || list->currentText() != text)
-                list->selectText(text);
-            break;
-        }
-        case Conv::ItemAmount: {
-            auto* list = static_cast<ListBox*>(b.Widget);
-            const int item = MinMaxTaxItem(r.GetMoney(def));
-            if (list->currentIndex() != item)
-                list->setCurrentIndex(item);
-            break;
-        }
-        case Conv::Toggle: {
-            auto* button = static_cast<QAbstractButton*>(b.Widget);
-            const bool set = FlagSet(r, def);
-            if (button->isChecked() != set)
-                button->setChecked(set);
-            break;
-        }
-        case Conv::Opposite: {
-            auto* button = static_cast<QAbstractButton*>(b.Widget);
-            const bool set = !FlagSet(r, *b.PairDef);
-            if (button->isChecked() != set)
-                button->setChecked(set);
-            break;
-        }
-        }
-    }
-    // The captions follow the amounts: a fee or penalty is on exactly when its line is not zero.
-    auto caption = [](QAbstractButton* b, Money line, const char* off) {
-        const QString text = line != Money() ? QStringLiteral("Remove") : QString::fromLatin1(off);
-        if (b->text() != text)
-            b->setText(text);
-    };
-    caption(btne200Line13_, r.Get(fld::F200Line13), "Add");
-    caption(btne200Line15_, r.Get(fld::F200Line15), "Calculate");
-    caption(btne200Line16_, r.Get(fld::F200Line16), "Add");
-    caption(bMMLine2_, r.Get(fld::MMLine2), "Add");
-    caption(bMMLine4_, r.Get(fld::MMLine4), "Calculate");
-    caption(bMMLine5_, r.Get(fld::MMLine5), "Add");
-}
-
-void TfMain::ComputeAndShow() {
-    std::exception_ptr error;
-    try {
-        ComputeReturn(*doc_);
-    } catch (...) {
-        error = std::current_exception();
-    }
-    RecordToForm();
-    if (error)
-        std::rethrow_exception(error);
-}
-
-void TfMain::eBsEINEnter() {
-    FormToRecord();
-    ComputeAndShow();
-}
-
-void TfMain::e200Line17Exit() {
-    eBsEINEnter();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Entry rules.
-
-void TfMain::ToggleFee(NumericEdit* line, int64_t feeDollars) {
-    line->setMoney(line->money() == Money() ? Money::FromDollars(feeDollars) : Money());
-    eBsEINEnter();
-}
-
-void TfMain::btne200Line13Click() {
-    ToggleFee(e200Line13_, 100);
-}
-
-void TfMain::btne200Line16Click() {
-    ToggleFee(e200Line16_, 15);
-}
-
-void TfMain::bMMLine2Click() {
-    ToggleFee(eMMLine2_, 100);
-}
-
-void TfMain::bMMLine5Click() {
-    ToggleFee(eMMLine5_, 15);
-}
-
-void TfMain::btne200Line15Click() {
-    e200Line15_->setMoney(e200Line15_->money() == Money() ? Tenth(e200Line12_->money()) : Money());
-    eBsEINEnter();
-}
-
-void TfMain::bMMLine4Click() {
-    eMMLine4_->setMoney(eMMLine4_->money() == Money() ? Tenth(ItemAmount(eMMLine1_)) : Money());
-    eBsEINEnter();
 }
 
 // ---------------------------------------------------------------------------------------------
