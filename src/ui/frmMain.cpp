@@ -260,6 +260,7 @@ void TfMain::BuildActions() {
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("View1");
     view->addActions({zoomIn, zoomOut, zoomReset});
+    BuildDiagnostics(view);
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
     help->menuAction()->setStatusTip("Help topics");

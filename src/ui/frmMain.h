@@ -8,23 +8,28 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 class QAbstractButton;
 class QAction;
+class QLabel;
+class QMenu;
 class QLineEdit;
 class QTabWidget;
 class QToolButton;
 
 namespace qv {
 class Franchise;
+struct Finding;
 class ScheduleTable;
 } // namespace qv
 
 namespace qv::ui {
 
 class DateEdit;
+class DiagnosticsPanel;
 class FormPageScroll;
 class LinkButton;
 class ListBox;
@@ -120,6 +125,12 @@ public:
     void ResetZoom();
     double Zoom() const;
 
+    // Diagnostics: the panel under the pages, refreshed by every cycle, and the way to a finding's
+    // field: its tab is shown and the control of its first field takes the focus (for a schedule
+    // row, the link that opens the list).
+    DiagnosticsPanel* Diagnostics() const { return diagnostics_; }
+    void GoToFinding(const Finding& finding);
+
     PageTab ActiveTab() const;
     QTabWidget* Tabs() const { return pcTax_; }
     FormPageScroll* Page(PageTab tab) const { return pages_[static_cast<size_t>(tab)]; }
@@ -156,6 +167,14 @@ private:
 
     void BuildPages();
     void BuildActions();
+    void BuildDiagnostics(QMenu* view);
+    // Lists the findings of the return as it stands; the message of a computation that stopped
+    // becomes one of them.
+    void ShowDiagnostics(std::string_view computationError = {});
+    // After a print: the status bar says when the printed return has errors.
+    void NotePrinted();
+    // The control that shows a field, preferring one that takes the focus, on the tab shown.
+    QWidget* ControlOf(FieldId field) const;
     void UpdateEditActions();
     void RefreshPenalties();
     void ToggleFee(NumericEdit* line, int64_t feeDollars);
@@ -198,6 +217,9 @@ private:
             *FileImport1_ = nullptr, *FilePrint1_ = nullptr, *FilePrintSelected_ = nullptr,
             *FileExit1_ = nullptr;
     QAction *EditCut1_ = nullptr, *EditCopy1_ = nullptr, *EditPaste1_ = nullptr, *EditOptions_ = nullptr;
+    QAction* ViewDiagnostics_ = nullptr;
+    DiagnosticsPanel* diagnostics_ = nullptr;
+    QLabel* diagnosticsCount_ = nullptr;
     QLineEdit* editTarget_ = nullptr;
     QMetaObject::Connection selectionWatch_;
 };

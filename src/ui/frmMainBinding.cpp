@@ -262,6 +262,7 @@ void TfMain::ComputeAndShow() {
         error = std::current_exception();
     }
     RecordToForm();
+    ShowDiagnostics(error ? MessageOf(error) : std::string());
     if (error)
         std::rethrow_exception(error);
 }

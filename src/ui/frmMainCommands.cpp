@@ -74,6 +74,7 @@ void TfMain::FileNew1Execute() {
     doc_ = NewReturn();
     Modified = false;
     RecordToForm();
+    ShowDiagnostics();
 }
 
 void TfMain::FileOpen1Execute() {
@@ -129,6 +130,7 @@ void TfMain::FileImport1Execute() {
         Modified = false;
         LastDir = FolderOf(path);
         RecordToForm();
+        ShowDiagnostics(MessageOf(std::current_exception()));
         throw;
     }
     doc_ = std::move(fresh);
@@ -136,6 +138,7 @@ void TfMain::FileImport1Execute() {
     CurrentFileName = result.Outcome == ImportOutcome::Converted ? std::string(kUntitled) : path;
     LastDir = FolderOf(path);
     RecordToForm();
+    ShowDiagnostics();
     if (result.Outcome == ImportOutcome::Converted)
         prompts_.Information(ConvertedMessage(result.EditionYear));
 }
@@ -185,6 +188,7 @@ void TfMain::WriteReturn() {
         RecordToForm();
         Modified = false;
     }
+    ShowDiagnostics(computeError ? MessageOf(computeError) : std::string());
     if (computeError)
         std::rethrow_exception(computeError);
 }
@@ -205,8 +209,10 @@ void TfMain::FilePrint1Execute() {
     }
     // A PDF that could not be written has been reported; the earlier file of that name is not the
     // new one and is not opened as if it were.
-    if (written)
-        prompts_.OpenUrl(PdfPathOf(doc_->ReturnFileName));
+    if (!written)
+        return;
+    NotePrinted();
+    prompts_.OpenUrl(PdfPathOf(doc_->ReturnFileName));
 }
 
 void TfMain::FilePrintSelectedExecute() {
@@ -221,6 +227,7 @@ void TfMain::FilePrintSelectedExecute() {
             if (!PrintSelected(*doc_, forms.BalanceSheet, forms.SchedBCD, forms.Form200F, forms.MinMax,
                                      forms.SchedA, forms.Form200))
                 return std::nullopt;
+            NotePrinted();
             return PdfPathOf(doc_->ReturnFileName);
         },
         this);

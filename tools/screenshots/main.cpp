@@ -1,6 +1,7 @@
 // Draws each tab of the main window, with a return open, into a PNG picture:
 //   window_pictures RETURN.fti OUTDIR
-// writes OUTDIR/window-balance-sheet.png ... OUTDIR/window-form-200f.png. Runs offscreen.
+// writes OUTDIR/window-balance-sheet.png ... OUTDIR/window-form-200f.png, and OUTDIR/window.png of the
+// whole window on its first tab, with the Diagnostics panel when the return has findings. Runs offscreen.
 
 #include "FormPageScroll.h"
 #include "FormPageView.h"
@@ -45,6 +46,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "window_pictures: cannot write %s\n", qPrintable(file));
             return 1;
         }
+    }
+    window.Tabs()->setCurrentIndex(0);
+    QApplication::processEvents();
+    const QString file = out.filePath("window.png");
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "window_pictures: cannot write %s\n", qPrintable(file));
+        return 1;
     }
     return 0;
 }
