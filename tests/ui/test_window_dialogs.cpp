@@ -10,6 +10,8 @@
 #include "ShellInfo.h"
 #include "UiTestSupport.h"
 #include "WindowFixture.h"
+
+#include <QStatusBar>
 #include "fPrintSelection.h"
 #include "uDataMod.h"
 
@@ -566,6 +568,8 @@ TEST_F(PrintSelected, TheToolbarButtonPrintsTheChosenFormsInTheirOrderAfterSavin
     EXPECT_EQ(caption, "Print Selection");
     EXPECT_TRUE(prompts.Shown("save").empty()) << "a named return is saved under its name";
     EXPECT_EQ(prompts.Shown("url"), std::vector<std::string>{PathOf("acme.pdf")});
+    // Cash of 9 no longer balances the sheet: the forms print all the same, and the status bar says so.
+    EXPECT_EQ(w->statusBar()->currentMessage().toStdString(), "The printed return has 1 error; see Diagnostics");
     // Form 200, the balance sheet with its schedules, Schedules B-C-D with the continuations of the
     // example's subsidiaries and debts, then the Min/Max return and Form 200-F: Print Selected's order,
     // not Print's, and without the Schedule A left out.
