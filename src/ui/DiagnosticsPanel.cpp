@@ -92,6 +92,16 @@ QString DiagnosticsPanel::CountText(size_t errors, size_t warnings) {
 }
 
 void DiagnosticsPanel::setFindings(std::vector<Finding> findings) {
+    // Most cycles change nothing the list shows: the rows stay as they are, current row, scroll
+    // position and all.
+    const auto sameRow = [](const Finding& a, const Finding& b) {
+        return a.Level == b.Level && a.Code == b.Code && a.Message == b.Message;
+    };
+    if (std::equal(findings.begin(), findings.end(), findings_.begin(), findings_.end(), sameRow)) {
+        findings_ = std::move(findings);
+        UpdateVisibility(false);
+        return;
+    }
     // The row the user was on, by what it says.
     QString currentCode, currentMessage;
     if (const QTreeWidgetItem* current = list_->currentItem()) {
