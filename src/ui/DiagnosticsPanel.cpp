@@ -68,6 +68,7 @@ DiagnosticsPanel::DiagnosticsPanel(QWidget* parent) : QDockWidget(QStringLiteral
         if (i < findings_.size())
             emit findingActivated(findings_[i]);
     });
+    Fill();
     hide();
 }
 
