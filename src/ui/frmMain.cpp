@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -118,6 +119,27 @@ const char* DesignFormat(Widget kind) {
 const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
                                "July",    "August",   "September", "October", "November", "December"};
 const char* const kMinMaxTaxItems[] = {"0.00", "10.00", "20000.00"};
+
+// A line edit keeps this many pixels between its text and its right edge.
+constexpr double kLineEditTextMargin = 2;
+
+// Line 9's digits, one to a box: the letter spacing makes a digit and the two spaces its format puts
+// after it one box wide, and the control ends where its last digit sits in the middle of the last
+// box. The spacing is a percentage of the font, so it follows the zoom as the font does. Returns how
+// far, in points, the control's right edge moves in.
+double SpaceDigitsIntoBoxes(QWidget* w, double widthPoints, size_t boxes, double pixelsPerPoint) {
+    QFont font = w->font();
+    const QFontMetricsF metrics(font);
+    const double digit = metrics.horizontalAdvance(QLatin1Char('0')),
+                 space = metrics.horizontalAdvance(QLatin1Char(' '));
+    const double pitch = widthPoints / static_cast<double>(boxes) * pixelsPerPoint;
+    const double percent = 100.0 * pitch / (digit + 2 * space);
+    font.setLetterSpacing(QFont::PercentageSpacing, percent);
+    w->setFont(font);
+    // Right-aligned, the last digit's widened cell ends at the text's right edge.
+    const double cell = digit * percent / 100.0;
+    return (pitch / 2 + digit / 2 - cell - kLineEditTextMargin) / pixelsPerPoint;
+}
 
 bool IsUserFocus(Qt::FocusReason reason) {
     // A dialog or another window closing, a pop-up closing, or the program moving the focus (a tab
@@ -410,8 +432,10 @@ void TfMain::BuildPages() {
             w->setPalette(palette);
         }
         const double left = at->Left + c.Dx, top = at->Top + c.Dy;
-        view->place(w, form::Rect{left, top, c.Width != 0 ? left + c.Width : at->Right + c.Dx,
-                                  c.Height != 0 ? top + c.Height : at->Bottom + c.Dy});
+        double right = c.Width != 0 ? left + c.Width : at->Right + c.Dx;
+        if (c.Kind == Widget::Ratio && !anchor->Xs.empty())
+            right -= SpaceDigitsIntoBoxes(w, right - left, anchor->Xs.size(), view->scale() / view->zoom());
+        view->place(w, form::Rect{left, top, right, c.Height != 0 ? top + c.Height : at->Bottom + c.Dy});
 
         if (c.Initial == State::Disabled)
             w->setEnabled(false);

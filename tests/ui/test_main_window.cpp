@@ -3,11 +3,14 @@
 
 #include "WindowFixture.h"
 #include "ComputeReturn.h"
+#include "ControlPlacement.h"
+#include "FormPageView.h"
 #include "fOptions.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
@@ -988,6 +991,51 @@ TEST_F(WindowTest, ZoomScalesEveryPageAndItsControlsTogether) {
     EXPECT_EQ(C("eBs1a")->width(), width);
     Key(Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_LT(w->Zoom(), 1.0);
+}
+
+// Line 9's percentage prints one digit to a box; on screen each digit is in the middle of its box too,
+// at every zoom. The digits are found in a picture of the row: the columns holding the fields' blue
+// ink (the box rules are grey or black).
+TEST_F(WindowTest, LineNinesDigitsSitInTheirBoxesAtEveryZoom) {
+    Show(ExamplePath("acme.fti"));
+    auto* ratio = C<QLineEdit>("e200Line9");
+    ShowTabOf(ratio);
+    ASSERT_EQ(ratio->text(), "7  5  9  5");
+    const std::optional<form::Rect> boxes = forms::FieldRect(form::page::Form200, FieldId::F200Line9);
+    ASSERT_TRUE(boxes.has_value());
+    // Actual size, three steps larger, two steps smaller.
+    for (const int steps : {0, 3, -2}) {
+        w->ResetZoom();
+        for (int i = 0; i < steps; ++i)
+            w->ZoomIn();
+        for (int i = 0; i > steps; --i)
+            w->ZoomOut();
+        ui::FormPageView* page = w->Page(ui::PageTab::F200)->page();
+        const QRect row = page->pixelRect(*boxes);
+        const QImage picture = page->grab(row).toImage();
+        const double pitch = row.width() / 4.0;
+        // Runs of columns with ink, as the centres of the digits.
+        std::vector<double> centres;
+        int runStart = -1;
+        for (int x = 0; x <= picture.width(); ++x) {
+            bool ink = false;
+            for (int y = 0; x < picture.width() && y < picture.height() && !ink; ++y) {
+                const QColor c = picture.pixelColor(x, y);
+                ink = c.blue() - c.red() > 40 && c.red() < 140;
+            }
+            if (ink && runStart < 0)
+                runStart = x;
+            if (!ink && runStart >= 0) {
+                centres.push_back((runStart + x - 1) / 2.0);
+                runStart = -1;
+            }
+        }
+        ASSERT_EQ(centres.size(), 4u) << "at zoom " << w->Zoom();
+        for (size_t i = 0; i < 4; ++i)
+            // In the middle half of its box.
+            EXPECT_NEAR(centres[i], (static_cast<double>(i) + 0.5) * pitch, pitch / 4)
+                << "digit " << i << " at zoom " << w->Zoom();
+    }
 }
 
 TEST_F(WindowTest, PrintAllSavesFirstAndHandsThePdfToTheViewer) {
