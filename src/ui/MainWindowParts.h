@@ -4,6 +4,7 @@
 // the record and the widgets, and the few helpers every command uses. Only the window's own sources
 // include this.
 
+#include "BusyCursor.h"
 #include "Codepage1252.h"
 #include "RecordFields.h"
 #include "frmMain.h"
@@ -102,15 +103,6 @@ inline std::string MessageOf(const std::exception_ptr& error) {
         return {};
     }
 }
-
-// The busy cursor for as long as it lives.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 } // namespace window
 

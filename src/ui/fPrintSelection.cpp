@@ -1,5 +1,6 @@
 #include "fPrintSelection.h"
 
+#include "BusyCursor.h"
 #include "Error.h"
 
 #include <QApplication>
@@ -15,15 +16,6 @@ namespace qv::ui {
 namespace {
 
 constexpr const char* kNothingToPrint = "Nothing to print!";
-
-// The busy cursor for a scope, restored on every way out.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 } // namespace
 

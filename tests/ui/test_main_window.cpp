@@ -1059,10 +1059,3 @@ TEST_F(WindowTest, PrintAllSavesFirstAndHandsThePdfToTheViewer) {
 
 } // namespace
 } // namespace qv::test
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

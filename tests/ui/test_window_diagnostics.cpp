@@ -246,10 +246,3 @@ TEST_F(DiagnosticsTest, PrintingAReturnWithErrorsGoesOnAndTheStatusBarSaysSo) {
 
 } // namespace
 } // namespace qv::test
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -768,10 +768,3 @@ INSTANTIATE_TEST_SUITE_P(Starts, ProgramStart,
 
 } // namespace
 } // namespace qv::test
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
