@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 
 namespace qv::ui {
@@ -81,7 +82,18 @@ void TfMain::BuildDiagnostics(QMenu* view) {
 }
 
 void TfMain::ShowDiagnostics(std::string_view computationError) {
+    const bool wasShown = !diagnostics_->isHidden();
     diagnostics_->setFindings(Diagnose(*doc_, computationError));
+    if (!wasShown && !diagnostics_->isHidden()) {
+        // The panel takes its room from the page: once the window has laid itself out again, the
+        // field being typed in is scrolled back into view if the panel now covers it.
+        QTimer::singleShot(0, this, [this] {
+            QWidget* focus = QApplication::focusWidget();
+            const auto page = pageOf_.find(focus);
+            if (page != pageOf_.end())
+                Page(page->second)->ensureWidgetVisible(focus);
+        });
+    }
     diagnosticsCount_->setText(
         DiagnosticsPanel::CountText(diagnostics_->errorCount(), diagnostics_->warningCount()));
 }

@@ -84,6 +84,26 @@ TEST_F(DiagnosticsTest, TypingAFigureThatUnbalancesTheBalanceSheetListsItAndMend
     EXPECT_EQ(Count(), "No errors or warnings");
 }
 
+TEST_F(DiagnosticsTest, ThePanelAppearingKeepsTheFieldBeingTypedInInView) {
+    Show(ExamplePath("acme.fti"));
+    w->resize(1000, 600);
+    QApplication::processEvents();
+    // Line 31 is near the foot of the balance sheet. A click into line 33 below it, scrolled to the
+    // bottom of the view, finds the sheet no longer balancing: the panel comes up under the page.
+    ASSERT_FALSE(PanelShown());
+    Type("eBs31", "99999999");
+    ClickInto("eBs33");
+    ASSERT_EQ(Focused(), "eBs33");
+    QApplication::processEvents();
+    ASSERT_TRUE(PanelShown());
+    auto* scroll = w->Page(ui::PageTab::BalSheet);
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_NE(field, nullptr);
+    const QRect inViewport(field->mapTo(scroll->viewport(), QPoint(0, 0)), field->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(inViewport))
+        << Focused() << " is under the panel: " << inViewport.y() << " of " << scroll->viewport()->height();
+}
+
 struct JumpCase {
     const char* name;
     std::function<void(Franchise&)> fault;
