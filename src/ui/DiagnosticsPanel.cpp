@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <algorithm>
 #include <utility>
@@ -28,6 +29,29 @@ public:
         const int row = fontMetrics().height() + 6;
         return {QTreeWidget::sizeHint().width(), header()->sizeHint().height() + 5 * row + 2 * frameWidth()};
     }
+};
+
+// Messages wrap within their column: a row is as tall as its message is at the column's width.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (index.column() != MessageColumn)
+            return size;
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        // The item's own margins, as the style draws them.
+        const int margin = 2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &opt, view_) + 1);
+        const int width = std::max(40, view_->columnWidth(MessageColumn) - margin);
+        const QRect text =
+            opt.fontMetrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, opt.text);
+        size.setHeight(std::max(size.height(), text.height() + 4));
+        return size;
+    }
+
+private:
+    QTreeView* view_;
 };
 
 QString Plural(size_t n, const char* one, const char* many) {
@@ -58,7 +82,13 @@ DiagnosticsPanel::DiagnosticsPanel(QWidget* parent) : QDockWidget(QStringLiteral
     header->setSectionResizeMode(SeverityColumn, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(CodeColumn, QHeaderView::ResizeToContents);
+    list_->setItemDelegate(new WrappingDelegate(list_));
     setWidget(list_);
+    // Long messages wrap: the rows are measured again whenever the message column changes width.
+    connect(header, &QHeaderView::sectionResized, list_, [this](int column) {
+        if (column == MessageColumn)
+            list_->doItemsLayout();
+    });
 
     connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item, int) {
         const QVariant at = item->data(SeverityColumn, kFindingRole);

@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "fein", ui::PageTab::SchedBCD, "urlSubsidiaries"}),
     [](const ::testing::TestParamInfo<JumpCase>& p) { return std::string(p.param.name); });
 
-TEST_F(DiagnosticsTest, AFindingOfTheComputationIsListedWithItsFixAndTheErrorStillShows) {
+TEST_F(DiagnosticsTest, AFindingOfTheComputationIsListedWithItsFixWrappedAndTheErrorStillShows) {
     Show(ExamplePath("acme.fti"));
     // Option 1 with line 8 at zero (gross business done that cancels the net assets): the computation
     // stops, and the panel says what to do instead.
@@ -170,6 +170,15 @@ TEST_F(DiagnosticsTest, AFindingOfTheComputationIsListedWithItsFixAndTheErrorSti
     EXPECT_NE(std::find(codes.begin(), codes.end(), "option-line-8"), codes.end());
     EXPECT_EQ(std::find(codes.begin(), codes.end(), "computation"), codes.end());
     EXPECT_FALSE(prompts.Shown("error").empty());
+
+    // Its message is long; in a narrow window it wraps within its column, and the row grows to hold it.
+    w->resize(700, 800);
+    QApplication::processEvents();
+    QTreeWidgetItem* row = Row("option-line-8");
+    ASSERT_NE(row, nullptr);
+    const int lines = QFontMetrics(List()->font()).horizontalAdvance(row->text(1)) / List()->columnWidth(1) + 1;
+    ASSERT_GE(lines, 2);
+    EXPECT_GE(List()->visualItemRect(row).height(), lines * QFontMetrics(List()->font()).height());
 }
 
 TEST_F(DiagnosticsTest, F8GoesThroughTheFindingsInTurn) {
