@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
@@ -91,6 +92,12 @@ inline QString FromRecord(const std::string& text) {
 inline std::string ToRecord(const QString& text) {
     return Utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                              static_cast<size_t>(text.size())));
+}
+
+// A control the focus can move into: enabled, not hidden, and taking focus at all. The unpressed
+// button of a pair drops its tab focus, as Qt has it for exclusive groups, and still counts.
+inline bool TakesFocus(const QWidget* w) {
+    return w->isEnabled() && !w->isHidden() && w->focusPolicy() != Qt::NoFocus;
 }
 
 // The text of a caught error.

@@ -667,9 +667,8 @@ bool TfMain::MoveFocus(QWidget* from, bool next) {
     for (size_t step = 0; step < n; ++step) {
         i = next ? (i + 1) % n : (i + n - 1) % n;
         QWidget* w = order[i];
-        // The unpressed button of a pair drops its tab focus, as Qt has it for exclusive groups; the
-        // pages' order visits both all the same.
-        if (w->isEnabled() && !w->isHidden() && w->focusPolicy() != Qt::NoFocus) {
+        // The pages' order visits both buttons of a pair, the unpressed one too.
+        if (TakesFocus(w)) {
             w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             pages_[static_cast<size_t>(it->second)]->ensureWidgetVisible(w);
             return true;

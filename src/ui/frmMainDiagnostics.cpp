@@ -37,10 +37,6 @@ const char* LinkOfTable(std::string_view table) {
     return nullptr;
 }
 
-bool TakesFocus(const QWidget* w) {
-    return w->isEnabled() && !w->isHidden() && w->focusPolicy() != Qt::NoFocus;
-}
-
 } // namespace
 
 void TfMain::BuildDiagnostics(QMenu* view) {
